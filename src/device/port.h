@@ -1,0 +1,19 @@
+// The parallel port's data register, whatever drives it.
+#pragma once
+
+#include <cstdint>
+
+namespace lunda {
+
+inline constexpr std::uint8_t kPortRestLevel = 0x01;  // D0 high, between writes
+inline constexpr std::uint8_t kPortIdleLevel = 0x81;  // D7 and D0 high, between bits
+inline constexpr std::uint8_t kPortTestLevel = 0x14;  // D2 and D4, the start-up port test
+
+class Port {
+ public:
+  virtual ~Port() = default;
+  virtual void Write(std::uint8_t value) = 0;  // data register, immediately
+  [[nodiscard]] virtual std::uint8_t Read() = 0;  // data register read-back
+};
+
+}  // namespace lunda
