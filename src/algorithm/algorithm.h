@@ -9,6 +9,7 @@
 #include "algorithm/algorithm_params.h"
 #include "algorithm/calendar_date.h"
 #include "algorithm/firmware_image.h"
+#include "algorithm/image_file.h"
 
 namespace lunda {
 
@@ -19,8 +20,10 @@ class CAlgorithm {
   CAlgorithm(const CAlgorithm&) = delete;
   CAlgorithm& operator=(const CAlgorithm&) = delete;
 
-  // Reads the description at cfgPath, then the image named by its "file" key from dataDir.
+  // Reads the description at cfgPath, then the image named by its "file" key from images.
   // False when either cannot be opened; the record is then to be discarded.
+  [[nodiscard]] bool Load(const std::filesystem::path& cfgPath, ImageFolder& images);
+  // The same for a single load, looking the image up in dataDir.
   [[nodiscard]] bool Load(const std::filesystem::path& cfgPath,
                           const std::filesystem::path& dataDir);
 

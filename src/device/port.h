@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace lunda {
 
@@ -12,8 +13,11 @@ inline constexpr std::uint8_t kPortTestLevel = 0x14;  // D2 and D4, the start-up
 class Port {
  public:
   virtual ~Port() = default;
-  virtual void Write(std::uint8_t value) = 0;  // data register, immediately
+  virtual void Write(std::uint8_t value) = 0;     // data register, immediately
   [[nodiscard]] virtual std::uint8_t Read() = 0;  // data register read-back
+  // Empty while the port works; once a write or read has failed (a device unplugged, a driver
+  // gone), why, and it stays so. Registers without a result never fail.
+  [[nodiscard]] virtual std::string LastError() const { return {}; }
 };
 
 }  // namespace lunda

@@ -1,0 +1,125 @@
+// lunda-cli write: patch an algorithm's image and clock it into a controller on a port.
+#include "cli/command_write.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "cli/commands.h"
+#include "cli/patch_options.h"
+#include "device/lpt_transmitter.h"
+#include "device/port_choice.h"
+#include "platform/system_clock.h"
+#include "platform/terminal.h"
+
+namespace lunda::cli {
+namespace {
+
+constexpr auto kSettle = std::chrono::milliseconds(100);
+
+// "\r  1234/5120 bytes, 21 s left", nominal time of what is still to send.
+void ShowProgress(std::ostream& err, std::uint32_t sent, std::uint32_t total) {
+  const double secondsLeft =
+      static_cast<double>(NominalTransmitUnits(total) - NominalTransmitUnits(sent)) / 10'000;
+  char line[80];
+  std::snprintf(line, sizeof line, "\r%5u/%u bytes, %2.0f s left ", sent, total, secondsLeft);
+  err << line << std::flush;
+}
+
+int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJob& job) {
+  LptTransmitter transmitter(port, clock);
+  const bool progress = &context.err == &std::cerr && StderrIsTerminal();
+  if (!progress) return transmitter.TransmitThreadProc(&job);
+  std::atomic<int> code = 0;
+  std::thread worker([&] { code = transmitter.TransmitThreadProc(&job); });
+  const std::uint32_t total = job.algorithm->imageSize;
+  // The worker's end is seen by the counter reaching the total; join waits out its last sleep.
+  while (job.bytesSent.load(std::memory_order_relaxed) < total) {
+    ShowProgress(context.err, job.bytesSent.load(std::memory_order_relaxed), total);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (code != 0) break;
+  }
+  worker.join();
+  ShowProgress(context.err, job.bytesSent.load(std::memory_order_relaxed), total);
+  context.err << '\n';
+  return code;
+}
+
+}  // namespace
+
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
+  PatchOptions options;
+  std::string portText(DefaultPortText());
+  std::string vcd;
+  std::string indexText;
+  std::string error;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const PatchOptionMatch patch = TakePatchOption(args, i, options, error);
+    if (patch == PatchOptionMatch::kBad) return Fail(context, kExitUsage, error);
+    if (patch == PatchOptionMatch::kTaken) continue;
+    OptionMatch match = MatchOption(args, i, "--port", portText);
+    if (match == OptionMatch::kNo) match = MatchOption(args, i, "--vcd", vcd);
+    if (match == OptionMatch::kMissingValue)
+      return Fail(context, kExitUsage, args[i] + " needs a value");
+    if (match == OptionMatch::kYes) continue;
+    if (args[i].starts_with("--") || !indexText.empty())
+      return Fail(context, kExitUsage, "write: unexpected argument '" + args[i] + "'");
+    indexText = args[i];
+  }
+  if (indexText.empty()) return Fail(context, kExitUsage, "write: INDEX is missing");
+  if (!options.date) return Fail(context, kExitUsage, "write: --date is missing");
+  PortChoice choice;
+  if (!ParsePortChoice(portText, choice, error)) return Fail(context, kExitUsage, error);
+
+  AlgorithmCatalogue catalogue;
+  CAlgorithm* algorithm = SelectAlgorithm(context.dataDir, indexText, catalogue, error);
+  if (!algorithm) return Fail(context, kExitUsage, error);
+  ApplySettings(options.settings, algorithm->current);
+  if (!algorithm->PatchImage(*options.date))
+    return Fail(context, kExitUsage, "the date cannot be written into an image");
+
+  OpenedPort opened;
+  const auto vcdPath = vcd.empty() ? std::nullopt : std::optional<std::filesystem::path>(vcd);
+  if (!OpenPort(choice, clock, vcdPath, opened, error)) return Fail(context, kExitFailure, error);
+  Port& port = *opened.port;
+
+  port.Write(kPortRestLevel);
+  clock.Sleep(kSettle);
+  TransmitJob job;
+  job.algorithm = algorithm;
+  const int code = Transmit(context, port, clock, job);
+  clock.Sleep(kSettle);
+  port.Write(kPortRestLevel);
+
+  if (code == kTransmitPortFailed || !port.LastError().empty()) {
+    return Fail(context, kExitFailure,
+                port.LastError() + "; the controller got " + std::to_string(job.bytesSent.load()) +
+                    " of " + std::to_string(algorithm->imageSize) + " bytes, write it again");
+  }
+  if (opened.recorder && !opened.recorder->Close(error)) return Fail(context, kExitFailure, error);
+  if (opened.simulator) {
+    const TransferReport report = opened.simulator->Report();
+    context.err << FormatTransferReport(report);
+    if (!IsGoodTransfer(report)) return kExitFailure;
+  }
+  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << ".\n";
+  return kExitOk;
+}
+
+const Command kWriteCommand{
+    "write",
+    "write INDEX --date YYYY-MM-DD [--set NAME=VALUE]... [--port PORT] [--vcd FILE]\n"
+    "  Patches the algorithm's image like 'image' and clocks it into a controller, about 28 s.\n"
+    "  --port sim | /dev/parportN | io:ADDRESS   the port (default: the first parallel port);\n"
+    "                      sim is a simulated controller that checks what it receives\n"
+    "  --vcd FILE          also records the port's lines as a waveform (GTKWave, PulseView)",
+    [](const CommandContext& context, CommandArgs args) {
+      SystemClock clock;
+      return RunWrite(context, args, clock);
+    }};
+
+}  // namespace lunda::cli

@@ -1,0 +1,103 @@
+// Parsing a port choice and opening its backend.
+#include "device/port_choice.h"
+
+#include <charconv>
+
+#include "device/direct_io_port.h"
+#include "device/ppdev_port.h"
+#include "platform/ppdev.h"
+
+namespace lunda {
+namespace {
+
+constexpr std::string_view kIoPrefix = "io:";
+constexpr std::string_view kChoices = "use sim, a device such as /dev/parport0, or io:0x378";
+
+bool ParseAddress(std::string_view text, std::uint16_t& address) {
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    text.remove_prefix(2);
+    base = 16;
+  }
+  unsigned long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return false;
+  if (value == 0 || value > 0xFFFF) return false;
+  address = static_cast<std::uint16_t>(value);
+  return true;
+}
+
+}  // namespace
+
+std::string_view DefaultPortText() {
+#ifdef __linux__
+  return "/dev/parport0";
+#else
+  return "io:0x378";
+#endif
+}
+
+bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& error) {
+  if (text == "sim") {
+    choice = PortChoice{PortChoice::Kind::kSimulated, {}, 0};
+    return true;
+  }
+  if (text.starts_with(kIoPrefix)) {
+    std::uint16_t address = 0;
+    if (!ParseAddress(text.substr(kIoPrefix.size()), address)) {
+      error = "bad I/O address in '" + std::string(text) +
+              "': give 1 to 0xFFFF in hex (io:0x378) or decimal (io:888)";
+      return false;
+    }
+    choice = PortChoice{PortChoice::Kind::kDirectIo, {}, address};
+    return true;
+  }
+  if (text.starts_with("/")) {
+    choice = PortChoice{PortChoice::Kind::kDevice, std::string(text), 0};
+    return true;
+  }
+  error = "unknown port '" + std::string(text) + "': " + std::string(kChoices);
+  return false;
+}
+
+bool OpenPort(const PortChoice& choice, Clock& clock,
+              const std::optional<std::filesystem::path>& vcdPath, OpenedPort& opened,
+              std::string& error) {
+  opened = OpenedPort{};
+  std::unique_ptr<Port> port;
+  switch (choice.kind) {
+    case PortChoice::Kind::kSimulated: {
+      auto simulator = std::make_unique<SimulatedController>(clock);
+      opened.simulator = simulator.get();
+      port = std::move(simulator);
+      break;
+    }
+    case PortChoice::Kind::kDevice:
+#ifdef __linux__
+      port = PpdevPort::Open(SystemPpdev(), choice.device, error);
+#else
+      error = "port devices such as " + choice.device + " exist on Linux only; use io:0x378";
+#endif
+      break;
+    case PortChoice::Kind::kDirectIo:
+      port = DirectIoPort::Open(choice.address, error);
+      break;
+  }
+  if (!port) {
+    opened.simulator = nullptr;
+    return false;
+  }
+  if (vcdPath) {
+    auto recorder = WaveformRecorder::Create(std::move(port), clock, *vcdPath, error);
+    if (!recorder) {
+      opened.simulator = nullptr;
+      return false;
+    }
+    opened.recorder = recorder.get();
+    port = std::move(recorder);
+  }
+  opened.port = std::move(port);
+  return true;
+}
+
+}  // namespace lunda

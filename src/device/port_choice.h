@@ -1,0 +1,46 @@
+// Which port to drive, as the GUI and the CLI take it from the user, and opening it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "device/port.h"
+#include "device/simulated_controller.h"
+#include "device/waveform_recorder.h"
+#include "platform/clock.h"
+
+namespace lunda {
+
+struct PortChoice {
+  enum class Kind { kSimulated, kDevice, kDirectIo };
+  Kind kind = Kind::kSimulated;
+  std::string device;         // kDevice: the path, e.g. /dev/parport0
+  std::uint16_t address = 0;  // kDirectIo
+
+  friend bool operator==(const PortChoice&, const PortChoice&) = default;
+};
+
+// "/dev/parport0" on Linux, "io:0x378" elsewhere: the first parallel port.
+[[nodiscard]] std::string_view DefaultPortText();
+
+// "sim", a device path ("/dev/parport0"), or "io:ADDRESS" with ADDRESS in hex (0x378) or
+// decimal, 1 to 0xFFFF. False, with what was wrong and what would do, for anything else.
+[[nodiscard]] bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& error);
+
+struct OpenedPort {
+  std::unique_ptr<Port> port;
+  SimulatedController* simulator = nullptr;  // inside port, for kSimulated
+  WaveformRecorder* recorder = nullptr;      // port itself, when recording
+};
+
+// Opens the chosen backend; with a VCD path, wrapped in a WaveformRecorder writing there. clock
+// times the simulator and the recording and must outlive the port.
+[[nodiscard]] bool OpenPort(const PortChoice& choice, Clock& clock,
+                            const std::optional<std::filesystem::path>& vcdPath, OpenedPort& opened,
+                            std::string& error);
+
+}  // namespace lunda

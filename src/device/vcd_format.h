@@ -1,0 +1,15 @@
+// The names a waveform file gives the data register's lines, shared by its writer and reader.
+#pragma once
+
+#include <string_view>
+
+namespace lunda {
+
+inline constexpr std::string_view kVcdScope = "lpt";
+inline constexpr std::string_view kVcdBusName = "data";
+// Identifier codes of D0..D7, then the bus.
+inline constexpr std::string_view kVcdBitIds[8] = {"!", "\"", "#", "$", "%", "&", "'", "("};
+inline constexpr std::string_view kVcdBusId = ")";
+// "$comment T = <n> ns $end" carries the time unit the transmitter worked with.
+
+}  // namespace lunda

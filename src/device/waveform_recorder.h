@@ -1,0 +1,54 @@
+// A port that passes every value on to another port and records it, with its time, in a VCD
+// file that GTKWave, PulseView and sigrok read.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "device/port.h"
+#include "platform/clock.h"
+
+namespace lunda {
+
+class WaveformRecorder final : public Port {
+ public:
+  // Creates the file at once, so that a path that cannot be written fails before the port is
+  // used. Null, with error, then. clock must outlive the recorder.
+  [[nodiscard]] static std::unique_ptr<WaveformRecorder> Create(std::unique_ptr<Port> inner,
+                                                                Clock& clock,
+                                                                const std::filesystem::path& path,
+                                                                std::string& error);
+  ~WaveformRecorder() override;
+
+  void Write(std::uint8_t value) override;
+  [[nodiscard]] std::uint8_t Read() override;
+  // The wrapped port's failure; a file that cannot be written shows at Close, since losing the
+  // recording is no reason to break off a controller's programming.
+  [[nodiscard]] std::string LastError() const override;
+
+  [[nodiscard]] Port& Inner() { return *inner; }
+  // Stamps the end time and closes the file. False, with error, when the file is incomplete.
+  // The destructor closes too, for the paths that cannot report.
+  [[nodiscard]] bool Close(std::string& error);
+
+ private:
+  WaveformRecorder(std::unique_ptr<Port> inner, Clock& clock, std::filesystem::path path);
+  [[nodiscard]] std::int64_t ElapsedNanos();
+
+  std::unique_ptr<Port> inner;
+  Clock& clock;
+  std::filesystem::path path;
+  std::ofstream file;
+  std::int64_t start = 0;
+  bool anyWritten = false;
+  std::uint8_t last = 0;
+};
+
+// Converts a tick count of a counter of frequency ticks per second to nanoseconds, rounding down,
+// without overflow for any duration a recording can have.
+[[nodiscard]] std::int64_t TicksToNanos(std::int64_t ticks, std::int64_t frequency);
+
+}  // namespace lunda

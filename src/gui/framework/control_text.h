@@ -1,0 +1,17 @@
+// Reading and writing the text of any standard control, like Get/SetWindowText.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace lunda {
+
+// The text a control shows: an edit's content, a label's or button's caption, a combo's
+// current entry; an empty string for controls without text.
+[[nodiscard]] QString GetControlText(const QWidget* control);
+
+// Replaces the text a control shows. CR LF pairs become single line breaks in multi-line edits.
+// Change signals are blocked: the dialog's own handlers never see the framework's writes.
+void SetControlText(QWidget* control, const QString& text);
+
+}  // namespace lunda

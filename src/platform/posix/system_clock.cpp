@@ -1,0 +1,32 @@
+// SystemClock over CLOCK_MONOTONIC, counted in nanoseconds.
+#include "platform/system_clock.h"
+
+#include <cerrno>
+#include <ctime>
+
+namespace lunda {
+
+namespace {
+constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
+}
+
+SystemClock::SystemClock() : frequency(kNanosPerSecond) {}
+
+std::int64_t SystemClock::Frequency() const { return frequency; }
+
+std::int64_t SystemClock::Now() const {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
+}
+
+void SystemClock::Sleep(std::chrono::milliseconds duration) {
+  if (duration.count() <= 0) return;
+  timespec left{static_cast<time_t>(duration.count() / 1000),
+                static_cast<long>(duration.count() % 1000) * 1'000'000L};
+  // A signal cuts nanosleep short; sleep on for what is left.
+  while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace lunda

@@ -1,0 +1,151 @@
+// Driver management's operating-system calls on Windows: version, shell folders, LoadLibraryA,
+// files through the A calls, and Sleep.
+#include "platform/win32/driver_os_win32.h"
+
+#include <windows.h>
+// windows.h first: the shell headers rely on its types.
+#include <shlobj.h>
+
+namespace lunda {
+namespace {
+
+// The library's entry points as it exports them: one-byte results, non-zero for success.
+using InitializeWinIoFn = std::uint8_t(WINAPI*)(const char*);
+using InstallWinIoDriverFn = std::uint8_t(WINAPI*)(const char*, bool);
+using RemoveWinIoDriverFn = std::uint8_t(WINAPI*)();
+
+template <typename Fn>
+Fn FindEntry(HMODULE module, const char* name) {
+  // Through void(*)() so the compiler accepts the cast between unrelated function types.
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+class Win32DriverLibrary : public DriverLibrary {
+ public:
+  explicit Win32DriverLibrary(HMODULE module) : module_(module) {}
+  ~Win32DriverLibrary() override { FreeLibrary(module_); }
+  Win32DriverLibrary(const Win32DriverLibrary&) = delete;
+  Win32DriverLibrary& operator=(const Win32DriverLibrary&) = delete;
+
+  std::function<bool(const std::string&)> FindInitializeWinIo() override {
+    const auto entry = FindEntry<InitializeWinIoFn>(module_, "InitializeWinIo");
+    if (entry == nullptr) return {};
+    return [entry](const std::string& sysPath) { return entry(sysPath.c_str()) != 0; };
+  }
+
+  std::function<bool(const std::string&, bool)> FindInstallWinIoDriver() override {
+    const auto entry = FindEntry<InstallWinIoDriverFn>(module_, "InstallWinIoDriver");
+    if (entry == nullptr) return {};
+    return [entry](const std::string& sysPath, bool flag) {
+      return entry(sysPath.c_str(), flag) != 0;
+    };
+  }
+
+  std::function<bool()> FindRemoveWinIoDriver() override {
+    const auto entry = FindEntry<RemoveWinIoDriverFn>(module_, "RemoveWinIoDriver");
+    if (entry == nullptr) return {};
+    return [entry] { return entry() != 0; };
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// Closes a file handle on every path out.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (IsOpen()) CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  [[nodiscard]] bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+  [[nodiscard]] HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+HANDLE OpenForRead(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteAll(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) return false;
+  DWORD written = 0;
+  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) !=
+             0 &&
+         written == bytes.size() && FlushFileBuffers(file.Get()) != 0;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> Win32DriverOs::PlatformId() {
+  OSVERSIONINFOA info{};
+  static_assert(sizeof(info) == 148);
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (GetVersionExA(&info) == 0) return std::nullopt;
+  return info.dwPlatformId;
+}
+
+std::optional<std::string> Win32DriverOs::SpecialFolderPath(int csidl) {
+  LPITEMIDLIST items = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items))) return std::nullopt;
+  char path[MAX_PATH] = {};
+  const bool found = SHGetPathFromIDListA(items, path) != 0;
+  CoTaskMemFree(items);
+  if (!found) return std::nullopt;
+  return std::string(path);
+}
+
+std::unique_ptr<DriverLibrary> Win32DriverOs::OpenLibrary(const std::string& path) {
+  const HMODULE module = LoadLibraryA(path.c_str());
+  if (module == nullptr) return nullptr;
+  return std::make_unique<Win32DriverLibrary>(module);
+}
+
+bool Win32DriverOs::CanOpenForRead(const std::string& path) {
+  return FileHandle(OpenForRead(path)).IsOpen();
+}
+
+FileBytes Win32DriverOs::ReadWholeFile(const std::string& path) {
+  const FileHandle file(OpenForRead(path));
+  if (!file.IsOpen()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? FileBytes::Status::kMissing : FileBytes::Status::kUnreadable, {}};
+  }
+  FileBytes result{FileBytes::Status::kRead, {}};
+  std::uint8_t chunk[4096];
+  for (;;) {
+    DWORD got = 0;
+    if (ReadFile(file.Get(), chunk, sizeof(chunk), &got, nullptr) == 0) {
+      return {FileBytes::Status::kUnreadable, {}};
+    }
+    if (got == 0) return result;
+    result.bytes.insert(result.bytes.end(), chunk, chunk + got);
+  }
+}
+
+bool Win32DriverOs::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const std::string fresh = path + ".new";
+  if (WriteAll(fresh, bytes) &&
+      MoveFileExA(fresh.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+    return true;
+  }
+  DeleteFileA(fresh.c_str());
+  return false;
+}
+
+bool Win32DriverOs::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+void Win32DriverOs::Sleep(std::chrono::milliseconds duration) {
+  ::Sleep(static_cast<DWORD>(duration.count()));
+}
+
+}  // namespace lunda

@@ -1,0 +1,62 @@
+#include "algorithm/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "temp_dir.h"
+
+namespace lunda {
+namespace {
+
+std::vector<std::string> Names(const AlgorithmCatalogue& catalogue) {
+  std::vector<std::string> names;
+  for (const auto& algorithm : catalogue) names.push_back(algorithm->name);
+  return names;
+}
+
+TEST(ScanCatalogueTest, OrdersByUnsignedNumberKeepingScanOrderForEqualNumbers) {
+  testing::TempDir dir;
+  dir.Write("img.bin", std::string(10, '\1'));
+  // Scanned by name: a, b, c, d, e, F.
+  dir.Write("a.cfg", "number=5\nname=five-first\nfile=img.bin");
+  dir.Write("b.cfg", "number=2\nname=two\nfile=img.bin");
+  dir.Write("c.cfg", "number=5\nname=five-second\nfile=img.bin");
+  dir.Write("d.cfg", "number=-3\nname=minus-three\nfile=img.bin");
+  dir.Write("e.CFG", "name=no-number\nfile=img.bin");
+  dir.Write("F.Cfg", "number=4000000000\nname=saturated\nfile=img.bin");
+  dir.Write("g.cfg", "number=1\nname=missing-image\nfile=none.bin");
+  dir.Write("h.cfg.txt", "number=1\nname=not-a-description\nfile=img.bin");
+  std::filesystem::create_directory(dir.path() / "folder.cfg");
+  AlgorithmCatalogue catalogue;
+  ASSERT_TRUE(ScanCatalogue(dir.path(), catalogue));
+  EXPECT_EQ(Names(catalogue),
+            (std::vector<std::string>{"no-number", "two", "five-first", "five-second", "saturated",
+                                      "minus-three"}));
+  EXPECT_NE(catalogue[2]->image.data(), catalogue[3]->image.data());
+}
+
+TEST(ScanCatalogueTest, ReportsNothingFound) {
+  testing::TempDir dir;
+  AlgorithmCatalogue catalogue;
+  EXPECT_FALSE(ScanCatalogue(dir.path() / "missing", catalogue));
+  dir.Write("x.cfg", "file=none.bin");
+  EXPECT_FALSE(ScanCatalogue(dir.path(), catalogue));
+  EXPECT_TRUE(catalogue.empty());
+}
+
+TEST(InsertByNumberTest, StableAscendingUnsignedOrder) {
+  AlgorithmCatalogue catalogue;
+  int tag = 0;
+  for (const std::int32_t number : {5, 2, 5, -3, 0, 2}) {
+    auto algorithm = std::make_unique<CAlgorithm>();
+    algorithm->number = number;
+    algorithm->name = std::to_string(tag++);
+    InsertByNumber(catalogue, std::move(algorithm));
+  }
+  EXPECT_EQ(Names(catalogue), (std::vector<std::string>{"4", "1", "5", "0", "2", "3"}));
+}
+
+}  // namespace
+}  // namespace lunda

@@ -1,0 +1,42 @@
+// A scratch folder under the system temp dir, removed with everything in it at scope exit.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace lunda::testing {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("lunda-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+  // Writes bytes to a file below the folder, creating its parent folders.
+  std::filesystem::path Write(const std::filesystem::path& relative, std::string_view bytes) const {
+    const std::filesystem::path target = path_ / relative;
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return target;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace lunda::testing

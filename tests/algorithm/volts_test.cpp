@@ -1,0 +1,86 @@
+#include "algorithm/volts.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#include "algorithm/volts_text.h"
+
+namespace lunda {
+namespace {
+
+TEST(VoltsTableTest, MatchesTheFormulaBitForBitAndTheFormulaMatters) {
+  const double step = std::bit_cast<double>(std::uint64_t{0x3F70101010101010});
+  int naiveDiffers = 0;
+  volatile double five = 5.0;  // keeps the naive product from being folded differently
+  for (int k = 0; k < 256; ++k) {
+    const double expected = (k * step) * five;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(VoltsTable()[static_cast<std::size_t>(k)]),
+              std::bit_cast<std::uint64_t>(expected))
+        << k;
+    if (k * five / 255 != expected) ++naiveDiffers;
+    if (k > 0) {
+      ASSERT_LT(VoltsTable()[static_cast<std::size_t>(k) - 1],
+                VoltsTable()[static_cast<std::size_t>(k)]);
+    }
+  }
+  EXPECT_EQ(naiveDiffers, 65);
+  EXPECT_EQ(CodeToVolts(51), 1.0);
+  EXPECT_EQ(CodeToVolts(255), 5.0);
+  EXPECT_EQ(CodeToVolts(128), 2.5098039215686274);
+}
+
+TEST(VoltsToCodeTest, SnapsUpToTheNextEntry) {
+  const struct {
+    double volts;
+    int code;
+  } cases[] = {{1.0, 51},
+               {2.0, 102},
+               {2.5, 128},
+               {2.49, 127},
+               {5.01, 255},
+               {-1.0, 0},
+               {0.0, 0},
+               {5.0, 255},
+               {0.005, 1},
+               {3.3, 169},
+               {std::numeric_limits<double>::quiet_NaN(), 255},
+               {std::numeric_limits<double>::infinity(), 255},
+               {-std::numeric_limits<double>::infinity(), 0}};
+  for (const auto& c : cases) EXPECT_EQ(VoltsToCode(c.volts), c.code) << c.volts;
+  for (int k = 0; k < 256; ++k) {
+    const double volts = CodeToVolts(static_cast<std::uint8_t>(k));
+    ASSERT_EQ(VoltsToCode(volts), k);
+    if (k < 255) {
+      ASSERT_EQ(VoltsToCode(std::nextafter(volts, 10.0)), k + 1);
+    }
+  }
+}
+
+TEST(VoltsTextTest, ShowsTruncatedHundredthsAndBinary) {
+  const struct {
+    int code;
+    const char* volts;
+    const char* binary;
+  } cases[] = {{0, "0", "00000000"},      {1, "0.01", "00000001"},   {2, "0.03", "00000010"},
+               {26, "0.5", "00011010"},   {51, "1", "00110011"},     {77, "1.5", "01001101"},
+               {100, "1.96", "01100100"}, {127, "2.49", "01111111"}, {128, "2.5", "10000000"},
+               {169, "3.31", "10101001"}, {254, "4.98", "11111110"}, {255, "5", "11111111"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatVolts(CodeToVolts(static_cast<std::uint8_t>(c.code))), c.volts) << c.code;
+    EXPECT_EQ(BinaryCodeText(static_cast<std::uint8_t>(c.code)), c.binary);
+  }
+  for (int k = 0; k < 256; ++k) {
+    const double shown = TruncateToHundredths(CodeToVolts(static_cast<std::uint8_t>(k)));
+    ASSERT_EQ(VoltsToCode(shown), k);
+  }
+  EXPECT_EQ(FormatVolts(2.5695), "2.56");
+  EXPECT_EQ(FormatVolts(-1.999), "-1.99");
+  EXPECT_EQ(FormatVolts(1e300), "21474836.47");
+  EXPECT_EQ(FormatVolts(std::numeric_limits<double>::quiet_NaN()), "0");
+}
+
+}  // namespace
+}  // namespace lunda

@@ -1,0 +1,115 @@
+// The controller's reading of a stream: bytes, block pauses and steps that are too short.
+#include "device/bit_stream_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "device/lpt_transmitter.h"
+
+namespace lunda {
+namespace {
+
+constexpr std::int64_t kUnit = 100;
+
+// The stretches of every bit, in ticks, as a transmitter would hold them.
+struct Schedule {
+  std::int64_t setup = kUnit;
+  std::int64_t low = kUnit;
+  std::int64_t rest = 2 * kUnit;
+  std::int64_t pause = kBlockPauseUnits * kUnit;
+};
+
+// Writes bytes as the transmitter does, with one stretch of one bit changed.
+BitStreamDecoder Decode(const std::vector<std::uint8_t>& bytes, std::size_t oddBit = ~0u,
+                        Schedule odd = {}, std::int64_t* end = nullptr) {
+  BitStreamDecoder decoder(1'000'000, kUnit);
+  std::int64_t time = 0;
+  decoder.Feed(time, kPortRestLevel);
+  time += 1000;
+  std::size_t bitIndex = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    for (int bit = 0; bit < 8; ++bit, ++bitIndex) {
+      const Schedule s = bitIndex == oddBit ? odd : Schedule{};
+      const std::uint8_t setup = 0x81 | (((bytes[i] >> bit) & 1) << 1);
+      decoder.Feed(time, setup);
+      decoder.Feed(time += s.setup, setup & 0xFE);
+      decoder.Feed(time += s.low, 0x81);
+      time += s.rest;
+    }
+    if ((i + 1) % 32 == 0) time += (bitIndex - 1 == oddBit ? odd : Schedule{}).pause;
+  }
+  if (end) *end = time;
+  return decoder;
+}
+
+TEST(BitStreamDecoder, ReadsBytesLeastSignificantBitFirst) {
+  const std::vector<std::uint8_t> bytes = {0x00, 0xFF, 0xA5, 0x5A, 0x01, 0x80};
+  const TransferReport report = Decode(bytes).Result(std::nullopt);
+  EXPECT_EQ(report.bytes, bytes);
+  EXPECT_EQ(report.strayBits, 0);
+  EXPECT_EQ(report.violationCount, 0u);
+  EXPECT_DOUBLE_EQ(report.shortestStepRatio, 1.0);
+}
+
+TEST(BitStreamDecoder, ChecksTheLastBlockPauseAgainstTheEndTime) {
+  std::int64_t end = 0;
+  const BitStreamDecoder decoder = Decode(std::vector<std::uint8_t>(64, 0x3C), ~0u, {}, &end);
+  EXPECT_EQ(decoder.Result(end).blockPauses, 2u);
+  EXPECT_EQ(decoder.Result(end).violationCount, 0u);
+  const TransferReport cut = decoder.Result(end - 1);
+  EXPECT_EQ(cut.violationCount, 1u);
+  EXPECT_EQ(cut.violations.at(0).step, TransferStep::kBlockPause);
+}
+
+struct ShortStep {
+  const char* name;
+  std::uint8_t byte;  // every byte of the stream
+  std::size_t bit;    // the bit whose stretch is short; bit 255 ends the first block
+  Schedule schedule;
+  TransferStep expected;
+};
+
+class ShortStepTest : public testing::TestWithParam<ShortStep> {};
+
+TEST_P(ShortStepTest, IsFlaggedWithItsBit) {
+  const ShortStep& c = GetParam();
+  std::int64_t end = 0;
+  const TransferReport report =
+      Decode(std::vector<std::uint8_t>(33, c.byte), c.bit, c.schedule, &end).Result(end);
+  ASSERT_EQ(report.violationCount, 1u) << c.name;
+  EXPECT_EQ(report.violations[0].step, c.expected);
+  EXPECT_EQ(report.violations[0].bitIndex, c.bit);
+  EXPECT_LT(report.shortestStepRatio, 1.0);
+  EXPECT_FALSE(IsGoodTransfer(report));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ShortStepTest,
+    testing::Values(
+        ShortStep{"setup of a 1", 0xFF, 9, {kUnit - 1, kUnit, 2 * kUnit, 0}, TransferStep::kSetup},
+        ShortStep{"clock low", 0x00, 9, {kUnit, kUnit - 1, 2 * kUnit, 0}, TransferStep::kClockLow},
+        ShortStep{
+            "rest before a 1", 0xFF, 9, {kUnit, kUnit, 2 * kUnit - 1, 0}, TransferStep::kRest},
+        // A 0 bit's set-up is invisible on the wire: rest and set-up are one stretch of 3T.
+        ShortStep{"rest before a 0", 0x00, 9, {kUnit, kUnit, kUnit, 0}, TransferStep::kRest},
+        ShortStep{"block pause",
+                  0xFF,
+                  255,
+                  {kUnit, kUnit, 2 * kUnit, 699 * kUnit},
+                  TransferStep::kBlockPause}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(BitStreamDecoder, CountsBitsOutsideAWholeByteAsStray) {
+  BitStreamDecoder decoder(1'000'000, kUnit);
+  decoder.Feed(0, 0x01);
+  decoder.Feed(1000, 0x83);
+  decoder.Feed(1100, 0x82);
+  decoder.Feed(1200, 0x81);
+  const TransferReport report = decoder.Result(5000);
+  EXPECT_TRUE(report.bytes.empty());
+  EXPECT_EQ(report.strayBits, 1);
+}
+
+}  // namespace
+}  // namespace lunda

@@ -1,0 +1,43 @@
+// A clock for tests: time moves only when read (by a settable step) or slept, so timing is exact
+// and a 27 s transmission takes milliseconds.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+#include "platform/clock.h"
+
+namespace lunda {
+
+class FakeClock final : public Clock {
+ public:
+  explicit FakeClock(std::int64_t frequency = 10'000'000, std::int64_t step = 1)
+      : frequency(frequency), step(step) {}
+
+  [[nodiscard]] std::int64_t Frequency() const override { return frequency; }
+  [[nodiscard]] std::int64_t Now() const override {
+    const std::int64_t now = ticks;
+    ticks += step;
+    if (onRead) onRead(now);
+    return now;
+  }
+  void Sleep(std::chrono::milliseconds duration) override {
+    ticks += duration.count() * frequency / 1000;
+  }
+
+  void SetStep(std::int64_t newStep) { step = newStep; }
+  void Advance(std::int64_t by) { ticks += by; }
+  // Without moving the clock.
+  [[nodiscard]] std::int64_t Peek() const { return ticks; }
+
+  // Sees every time that Now returns, e.g. to look at shared state in the middle of a wait.
+  std::function<void(std::int64_t)> onRead;
+
+ private:
+  std::int64_t frequency;
+  std::int64_t step;
+  mutable std::int64_t ticks = 0;
+};
+
+}  // namespace lunda

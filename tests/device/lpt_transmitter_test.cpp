@@ -1,0 +1,164 @@
+// The transmitter's values, order and waits, on a fake clock.
+#include "device/lpt_transmitter.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "device/simulated_controller.h"
+#include "tests/device/fake_clock.h"
+#include "tests/device/recording_port.h"
+
+namespace lunda {
+namespace {
+
+std::vector<std::uint8_t> Values(const RecordingPort& port) {
+  std::vector<std::uint8_t> values;
+  for (const RecordedWrite& write : port.writes) values.push_back(write.value);
+  return values;
+}
+
+std::vector<std::uint8_t> Repeat(std::vector<std::uint8_t> bit, int times) {
+  std::vector<std::uint8_t> all;
+  for (int i = 0; i < times; ++i) all.insert(all.end(), bit.begin(), bit.end());
+  return all;
+}
+
+struct ByteCase {
+  std::uint8_t value;
+  std::vector<std::uint8_t> writes;
+};
+
+class SendByteTest : public testing::TestWithParam<ByteCase> {};
+
+TEST_P(SendByteTest, WritesThreeValuesPerBitLeastSignificantFirst) {
+  FakeClock clock;
+  RecordingPort port(clock);
+  LptTransmitter(port, clock).SendByte(GetParam().value, 1000);
+  EXPECT_EQ(Values(port), GetParam().writes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, SendByteTest,
+                         testing::Values(ByteCase{0x00, Repeat({0x81, 0x80, 0x81}, 8)},
+                                         ByteCase{0xFF, Repeat({0x83, 0x82, 0x81}, 8)},
+                                         ByteCase{0xA5, {0x83, 0x82, 0x81, 0x81, 0x80, 0x81,
+                                                         0x83, 0x82, 0x81, 0x81, 0x80, 0x81,
+                                                         0x81, 0x80, 0x81, 0x83, 0x82, 0x81,
+                                                         0x81, 0x80, 0x81, 0x83, 0x82, 0x81}}));
+
+TEST(SendByteTiming, HoldsTTAndTwoTEachMeasuredFromItsOwnStart) {
+  // Every wait ends on the read that first sees its length reached, one tick-step later.
+  FakeClock clock(10'000'000, 1);
+  RecordingPort port(clock);
+  LptTransmitter(port, clock).SendByte(0x5A, 1000);
+  ASSERT_EQ(port.writes.size(), 24u);
+  for (std::size_t i = 1; i < port.writes.size(); ++i) {
+    const std::int64_t expected = i % 3 == 0 ? 2001 : 1001;
+    EXPECT_EQ(port.writes[i].time - port.writes[i - 1].time, expected) << "write " << i;
+  }
+  EXPECT_EQ(clock.Peek() - port.writes.back().time, 2001);
+}
+
+TEST(TimeUnit, IsTheWholeTicksOfAHundredMicroseconds) {
+  EXPECT_EQ(TimeUnitTicks(3'579'545), 357);
+  EXPECT_EQ(TimeUnitTicks(10'000'000), 1000);
+  EXPECT_EQ(TimeUnitTicks(1'000'000'000), 100'000);
+  EXPECT_EQ(TimeUnitTicks(10'000), 1);
+  EXPECT_EQ(TimeUnitTicks(9'999), 0);
+}
+
+TEST(WaitTicks, EndsAtOnceForAZeroUnit) {
+  FakeClock clock(9'999, 1);
+  RecordingPort port(clock);
+  LptTransmitter(port, clock).WaitTicks(0);
+  EXPECT_EQ(clock.Peek(), 2);  // the start and one comparison
+}
+
+class TransmitImageTest : public testing::Test {
+ protected:
+  TransmitImageTest() {
+    for (std::size_t i = 0; i < algorithm.image.size(); ++i)
+      algorithm.image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    job.algorithm = &algorithm;
+    port.counter = &job.bytesSent;
+  }
+
+  // 10 kHz makes T one tick, so the whole image is a few hundred thousand reads.
+  FakeClock clock{10'000, 1};
+  RecordingPort port{clock};
+  CAlgorithm algorithm;
+  TransmitJob job;
+};
+
+TEST_F(TransmitImageTest, SendsEveryByteCountsThemAndPausesAfterEachBlock) {
+  std::vector<std::uint32_t> countersInPauses;
+  clock.onRead = [&](std::int64_t now) {
+    // Inside a pause: longer since the last write than any step of a bit.
+    if (!port.writes.empty() && now - port.writes.back().time == 10) {
+      countersInPauses.push_back(job.bytesSent.load());
+    }
+  };
+  ASSERT_EQ(LptTransmitter(port, clock).TransmitThreadProc(&job), kTransmitDone);
+  clock.onRead = nullptr;
+
+  ASSERT_EQ(port.writes.size(), 5120u * 24);
+  EXPECT_EQ(port.writes[0].counter, 0u);
+  EXPECT_EQ(port.writes[24].counter, 1u);
+  EXPECT_EQ(job.bytesSent.load(), 5120u);
+  ASSERT_EQ(countersInPauses.size(), 160u);
+  for (std::size_t i = 0; i < countersInPauses.size(); ++i)
+    EXPECT_EQ(countersInPauses[i], 32 * (i + 1));
+
+  // Rest 2T, pause 700T, each wait one step past its length, then the 100 ms sleep.
+  EXPECT_EQ(clock.Peek() - port.writes.back().time, 3 + 701 + 1000);
+}
+
+TEST_F(TransmitImageTest, ComesOutOfTheSimulatedControllerByteForByte) {
+  ASSERT_TRUE(algorithm.PatchImage({2026, 12, 6}));
+  FakeClock fast(10'000'000, 100);
+  SimulatedController controller(fast);
+  controller.Write(kPortRestLevel);
+  ASSERT_EQ(LptTransmitter(controller, fast).TransmitThreadProc(&job), kTransmitDone);
+  const TransferReport report = controller.Report();
+  EXPECT_EQ(report.bytes, algorithm.image);
+  EXPECT_TRUE(ChecksumAddsUp(report.bytes));
+  EXPECT_EQ(report.blockPauses, 160u);
+  EXPECT_EQ(report.violationCount, 0u);
+  EXPECT_GE(report.shortestStepRatio, 1.0);
+  EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
+}
+
+TEST_F(TransmitImageTest, NoJobOrNoAlgorithmEndsWithOneAndTouchesNothing) {
+  LptTransmitter transmitter(port, clock);
+  EXPECT_EQ(transmitter.TransmitThreadProc(nullptr), kTransmitDone);
+  job.algorithm = nullptr;
+  EXPECT_EQ(transmitter.TransmitThreadProc(&job), kTransmitDone);
+  EXPECT_TRUE(port.writes.empty());
+  EXPECT_EQ(clock.Peek(), 0);
+}
+
+TEST_F(TransmitImageTest, AnEmptyImageEndsWithTwoAndTouchesNothing) {
+  LptTransmitter transmitter(port, clock);
+  algorithm.imageSize = 0;
+  EXPECT_EQ(transmitter.TransmitThreadProc(&job), kTransmitNoImage);
+  algorithm.imageSize = kImageSize;
+  algorithm.image.clear();
+  EXPECT_EQ(transmitter.TransmitThreadProc(&job), kTransmitNoImage);
+  EXPECT_TRUE(port.writes.empty());
+}
+
+TEST_F(TransmitImageTest, AShortBufferIsSentOnlyAsFarAsItReaches) {
+  algorithm.image.resize(40);
+  EXPECT_EQ(LptTransmitter(port, clock).TransmitThreadProc(&job), kTransmitDone);
+  EXPECT_EQ(job.bytesSent.load(), 40u);
+}
+
+TEST_F(TransmitImageTest, AFailingPortStopsTheWriteWithItsOwnCode) {
+  port.failAfter = 3 * 24 + 5;  // during the fourth byte
+  EXPECT_EQ(LptTransmitter(port, clock).TransmitThreadProc(&job), kTransmitPortFailed);
+  EXPECT_EQ(job.bytesSent.load(), 3u);
+  EXPECT_EQ(port.writes.size(), 4u * 24);
+}
+
+}  // namespace
+}  // namespace lunda

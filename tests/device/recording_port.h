@@ -1,0 +1,41 @@
+// A port for tests that keeps every value written with the clock's time at the write.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "device/port.h"
+#include "tests/device/fake_clock.h"
+
+namespace lunda {
+
+struct RecordedWrite {
+  std::int64_t time = 0;
+  std::uint8_t value = 0;
+  std::uint32_t counter = 0;  // the watched byte counter at the write
+};
+
+class RecordingPort final : public Port {
+ public:
+  explicit RecordingPort(const FakeClock& clock) : clock(clock) {}
+
+  void Write(std::uint8_t value) override {
+    writes.push_back({clock.Peek(), value, counter ? counter->load() : 0});
+    if (failAfter && writes.size() >= *failAfter) error = "unplugged";
+  }
+  [[nodiscard]] std::uint8_t Read() override { return writes.empty() ? 0 : writes.back().value; }
+  [[nodiscard]] std::string LastError() const override { return error; }
+
+  std::vector<RecordedWrite> writes;
+  std::optional<std::size_t> failAfter;                 // the port fails from this many writes on
+  const std::atomic<std::uint32_t>* counter = nullptr;  // logged with each write when set
+
+ private:
+  const FakeClock& clock;
+  std::string error;
+};
+
+}  // namespace lunda
