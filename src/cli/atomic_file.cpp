@@ -16,13 +16,20 @@ fs::path TemporaryBeside(const fs::path& target) {
   return temporary;
 }
 
+// Built by appending: GCC 12 reports a false -Wrestrict for "'" + string + "'" when optimising.
+std::string Quoted(const fs::path& path) {
+  std::string text(1, '\'');
+  text.append(path.string()).push_back('\'');
+  return text;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
                          std::string& error) {
   std::error_code code;
   if (fs::is_directory(target, code)) {
-    error = "'" + target.string() + "' is a folder";
+    error = Quoted(target) + " is a folder";
     return false;
   }
   const fs::path temporary = TemporaryBeside(target);
@@ -33,13 +40,13 @@ bool WriteFileAtomically(const fs::path& target, std::span<const std::uint8_t> b
     out.close();
     if (!out) {
       fs::remove(temporary, code);
-      error = "cannot write '" + target.string() + "'";
+      error = "cannot write " + Quoted(target);
       return false;
     }
   }
   fs::rename(temporary, target, code);
   if (code) {
-    error = "cannot write '" + target.string() + "': " + code.message();
+    error = "cannot write " + Quoted(target) + ": " + code.message();
     fs::remove(temporary, code);
     return false;
   }

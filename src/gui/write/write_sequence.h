@@ -1,0 +1,24 @@
+// "Запись": the date, the instructions, the patch and the transmission with its progress dialog.
+#pragma once
+
+class QWidget;
+
+namespace lunda {
+
+class CAlgorithm;
+class Clock;
+class Port;
+class SimulatedController;
+
+struct WriteEnvironment {
+  Port& port;    // the port chosen at start-up, recorded when a waveform file was asked for
+  Clock& clock;  // the high-resolution counter the transmitter and the waits use
+  // Set when the port is the simulated controller: its verdict goes to standard error after
+  // each write, since the window itself shows no message.
+  SimulatedController* simulator = nullptr;
+};
+
+// Runs the whole sequence modally over owner; returns when the port is back at rest.
+void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, QWidget* owner);
+
+}  // namespace lunda
