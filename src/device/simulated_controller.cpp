@@ -17,4 +17,8 @@ std::uint8_t SimulatedController::Read() { return latch; }
 
 TransferReport SimulatedController::Report() const { return decoder.Result(clock.Now()); }
 
+void SimulatedController::Reset() {
+  decoder = BitStreamDecoder(clock.Frequency(), TimeUnitTicks(clock.Frequency()));
+}
+
 }  // namespace lunda

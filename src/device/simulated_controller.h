@@ -19,6 +19,9 @@ class SimulatedController final : public Port {
   [[nodiscard]] std::uint8_t Read() override;
   // Everything received up to now.
   [[nodiscard]] TransferReport Report() const;
+  // Forgets what was received, so that the next transmission is judged on its own; the data
+  // register keeps its level.
+  void Reset();
 
  private:
   Clock& clock;

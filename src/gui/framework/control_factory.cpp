@@ -65,6 +65,9 @@ void ApplyKind(QWidget* widget, const ControlTemplate& c) {
     ApplyStatic(label, c);
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
     group->setTitle(c.text);
+    // A frame listed after the controls it surrounds lies above them; like a classic group box
+    // it lets the pointer through to them.
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     list->addItems(c.items);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

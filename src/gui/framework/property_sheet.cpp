@@ -108,6 +108,8 @@ bool CPropertySheet::SetActivePage(int index) {
   }
   if (!next->IsCreated()) {
     next->setParent(pageArea_, Qt::Widget);
+    // Placed explicitly, as QDialog would otherwise centre the page over the sheet when shown.
+    next->move(0, 0);
     if (!next->Create()) return false;
     // Tab runs through the page's controls, the buttons, then the tabs, as in a classic sheet.
     QWidget::setTabOrder(tabs_, next);

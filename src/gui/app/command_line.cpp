@@ -1,0 +1,94 @@
+// Reading the driver switches and the options.
+#include "gui/app/command_line.h"
+
+#include "device/port_choice.h"
+
+namespace lunda {
+namespace {
+
+constexpr std::string_view kPortOption = "--port=";
+constexpr std::string_view kVcdOption = "--vcd=";
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// The error text for one option, or empty when it was taken.
+std::string TakeOption(const std::string& arg, AppOptions& options) {
+  if (arg.starts_with(kPortOption)) {
+    const std::string text = arg.substr(kPortOption.size());
+    std::string error;
+    if (ParsePortChoice(text, options.port, error)) return {};
+    return "Неверное значение --port: «" + text +
+           "».\nУкажите sim, устройство порта (например, /dev/parport0) или io:АДРЕС "
+           "(например, io:0x378).";
+  }
+  if (arg.starts_with(kVcdOption)) {
+    if (arg.size() == kVcdOption.size()) return "Для --vcd= не указан файл.";
+    options.vcdPath = std::filesystem::path(arg.substr(kVcdOption.size()));
+    return {};
+  }
+  if (arg == "--help") {
+    options.help = true;
+    return {};
+  }
+  if (arg == "--version") {
+    options.version = true;
+    return {};
+  }
+  return "Неизвестный параметр командной строки: «" + arg + "».\nСписок параметров: lunda --help";
+}
+
+}  // namespace
+
+std::string CommandTail(const std::vector<std::string>& args) {
+  std::string tail;
+  for (const std::string& arg : args) {
+    if (&arg != &args.front()) tail += ' ';
+    tail += arg;
+  }
+  return tail;
+}
+
+DriverAction DriverActionFor(std::string_view tail) {
+  if (EqualsIgnoringAsciiCase(tail, "/i")) return DriverAction::kInstall;
+  if (EqualsIgnoringAsciiCase(tail, "/u")) return DriverAction::kRemove;
+  return DriverAction::kNone;
+}
+
+CommandLine ReadCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  line.driverAction = DriverActionFor(CommandTail(args));
+  std::string unused;
+  static_cast<void>(ParsePortChoice(DefaultPortText(), line.options.port, unused));
+  if (line.driverAction != DriverAction::kNone) return line;
+  for (const std::string& arg : args) {
+    if (!arg.starts_with("--")) continue;
+    line.error = TakeOption(arg, line.options);
+    if (!line.error.empty()) break;
+  }
+  return line;
+}
+
+std::string UsageText() {
+  return "Использование: lunda [параметры]\n"
+         "Программатор ЛУНДА. Алгоритмы берутся из папки data в текущем каталоге.\n"
+         "\n"
+         "  --port=ПОРТ   порт программатора: sim (имитация контроллера), устройство\n"
+         "                (по умолчанию " +
+         std::string(DefaultPortText()) +
+         ") или io:АДРЕС (например, io:0x378)\n"
+         "  --vcd=ФАЙЛ    записать всё, что выводится в порт, в файл VCD\n"
+         "  --help        показать эту справку\n"
+         "  --version     показать версию\n"
+         "  /i, /u        установить или удалить драйвер LPT-порта (только Windows)\n";
+}
+
+std::string VersionText() { return "lunda 2.22\n"; }
+
+}  // namespace lunda

@@ -1,0 +1,37 @@
+// Button texts from the string table and the Russian tab texts over the page captions.
+#include "gui/params/app_prop_sheet.h"
+
+#include <QTabBar>
+#include <iterator>
+
+#include "gui/framework/resources.h"
+
+namespace lunda {
+namespace {
+
+struct ButtonText {
+  int controlId;
+  int stringId;
+};
+constexpr ButtonText kButtonTexts[] = {
+    {kIdOk, 102}, {kIdCancel, 103}, {kIdHelp, 104}, {kIdApplyNow, 105}};
+
+// The page templates carry English captions ("Common", "Channel 1" for all three channels).
+const char* const kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
+
+}  // namespace
+
+bool CAppPropSheet::OnInitDialog() {
+  const bool result = CPropertySheet::OnInitDialog();
+  for (const ButtonText& b : kButtonTexts) {
+    const QString text = LoadString(b.stringId);
+    if (!text.isEmpty()) SetDlgItemText(b.controlId, text);
+  }
+  if (QTabBar* tabs = GetTabControl()) {
+    const int count = std::min(tabs->count(), static_cast<int>(std::size(kTabTexts)));
+    for (int i = 0; i < count; ++i) tabs->setTabText(i, QString::fromUtf8(kTabTexts[i]));
+  }
+  return result;
+}
+
+}  // namespace lunda

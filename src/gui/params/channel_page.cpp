@@ -1,0 +1,106 @@
+// The channel delays page: rows of value, unit and purpose, disabled rows, apply.
+#include "gui/params/channel_page.h"
+
+#include "algorithm/algorithm.h"
+#include "algorithm/cp1251.h"
+#include "algorithm/delay_codec.h"
+#include "gui/framework/data_exchange.h"
+#include "gui/params/select_failed_field.h"
+
+namespace lunda {
+namespace {
+
+constexpr int kTemplateId = 131;
+constexpr int kFirstValueEdit = 1100;
+constexpr int kFirstUnitList = 1200;
+constexpr int kFirstPurposeEdit = 1300;
+constexpr int kFirstLabel = 1400;
+constexpr qsizetype kMaxToolTipChars = 1022;
+
+bool IsRowControl(int id, int first) { return id >= first && id < first + kDelaysPerChannel; }
+
+// Compared on the raw bytes of the description file, so a near miss (a trailing blank, another
+// letter case) leaves the row editable.
+bool IsUnusedPurpose(const std::string& purpose) {
+  return purpose == NotUsedPurpose() || purpose == AlwaysZeroPurpose();
+}
+
+}  // namespace
+
+CChannelPage::CChannelPage(CAlgorithm& algorithm, int firstDelay, ShowHelpFunction showHelp)
+    : CPropertyPage(kTemplateId),
+      firstDelay(firstDelay),
+      algorithm(&algorithm),
+      showHelp(std::move(showHelp)) {
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    int value = 0;
+    DecodeDelay(algorithm.current.delays[firstDelay + j], value, units[j]);
+    values[j] = static_cast<std::uint32_t>(value);
+  }
+}
+
+void CChannelPage::DoDataExchange(DataExchange& dx) {
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    DDX_Text(dx, kFirstValueEdit + j, values[j]);
+    DDV_MinMaxUInt(dx, values[j], 0, kMaxDelayValue);
+    DDX_CBIndex(dx, kFirstUnitList + j, units[j]);
+  }
+}
+
+bool CChannelPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    const std::string& purpose = algorithm->purposes[firstDelay + j];
+    SetDlgItemText(kFirstPurposeEdit + j, QString::fromStdString(Cp1251ToUtf8(purpose)));
+    if (IsUnusedPurpose(purpose)) {
+      EnableDlgItem(kFirstValueEdit + j, false);
+      EnableDlgItem(kFirstUnitList + j, false);
+    }
+    SetDlgItemText(kFirstLabel + j, QStringLiteral("T%1").arg(firstDelay + j + 1));
+  }
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    QWidget* value = GetDlgItem(kFirstValueEdit + j);
+    QWidget* purpose = GetDlgItem(kFirstPurposeEdit + j);
+    if (!value || !purpose) continue;
+    const QString tip = GetDlgItemText(kFirstPurposeEdit + j).left(kMaxToolTipChars);
+    toolTips.AddTool(value, tip);
+    toolTips.AddTool(purpose, tip);
+  }
+  return true;
+}
+
+void CChannelPage::OnControlFocusIn(int id) {
+  if (IsRowControl(id, kFirstValueEdit) || IsRowControl(id, kFirstUnitList)) Reread();
+}
+
+void CChannelPage::OnHelp() {
+  if (showHelp) showHelp(kParameterPageHelpContext);
+}
+
+void CChannelPage::Reread() {
+  // A row that failed has had its prompt; showing the fields puts back what the page holds.
+  const bool valid = UpdateData(true);
+  UpdateData(false);
+  if (!valid) SelectFailedField(*this);
+  SetModified(DiffersFromCurrent());
+}
+
+bool CChannelPage::DiffersFromCurrent() const {
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    if (EncodeDelay(static_cast<int>(values[j]), units[j]) !=
+        algorithm->current.delays[firstDelay + j]) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CChannelPage::OnApply() {
+  for (int j = 0; j < kDelaysPerChannel; ++j) {
+    algorithm->current.delays[firstDelay + j] = EncodeDelay(static_cast<int>(values[j]), units[j]);
+  }
+  SetModified(false);
+  return true;
+}
+
+}  // namespace lunda

@@ -1,0 +1,141 @@
+// The common parameters page: snapping typed volts to codes, spin steps, apply.
+#include "gui/params/common_page.h"
+
+#include <algorithm>
+
+#include "algorithm/algorithm.h"
+#include "algorithm/volts.h"
+#include "algorithm/volts_text.h"
+#include "gui/framework/control_text.h"
+#include "gui/framework/data_exchange.h"
+#include "gui/framework/up_down.h"
+#include "gui/params/select_failed_field.h"
+
+namespace lunda {
+namespace {
+
+constexpr int kTemplateId = 130;
+constexpr int kFirstThresholdEdit = 1020;
+constexpr int kFirstSpin = 1500;
+constexpr int kFirstBinaryField = 1030;
+constexpr int kFirstThresholdLabel = 1512;
+constexpr int kStartDelayEdit = 1011;
+constexpr int kStartDelayLabel = 1516;
+constexpr int kDirectCurrentRadio = 1012;
+constexpr int kAlternatingCurrentRadio = 1013;
+constexpr int kMaxCode = 255;
+constexpr qsizetype kMaxToolTipChars = 1022;
+
+bool IsPageEdit(int id) {
+  return (id >= kFirstThresholdEdit && id < kFirstThresholdEdit + kThresholdCount) ||
+         id == kStartDelayEdit;
+}
+
+}  // namespace
+
+CCommonPage::CCommonPage(CAlgorithm& algorithm, ShowHelpFunction showHelp)
+    : CPropertyPage(kTemplateId), algorithm(&algorithm), showHelp(std::move(showHelp)) {
+  const AlgorithmParams& current = algorithm.current;
+  for (int i = 0; i < kThresholdCount; ++i) {
+    codes[i] = current.thresholds[i];
+    volts[i] = CodeToVolts(codes[i]);
+  }
+  startDelay = current.startDelay;
+  sensorCurrent = current.sensorCurrent;
+}
+
+void CCommonPage::DoDataExchange(DataExchange& dx) {
+  if (!dx.SaveAndValidate()) {
+    // The binary code is taken before the cut to hundredths, so until the next Reread it may
+    // show the code one above the one the shown volts stand for.
+    for (int i = 0; i < kThresholdCount; ++i) {
+      binaryTexts[i] = QString::fromStdString(BinaryCodeText(VoltsToCode(volts[i])));
+    }
+  }
+  for (int i = 0; i < kThresholdCount && !dx.Failed(); ++i) {
+    // A field that fails to read keeps the cut value; the fields after it are left alone.
+    volts[i] = TruncateToHundredths(volts[i]);
+    DDX_Text(dx, kFirstThresholdEdit + i, volts[i]);
+  }
+  DDX_Text(dx, kStartDelayEdit, startDelay);
+  DDX_Radio(dx, kDirectCurrentRadio, sensorCurrent);
+  for (int i = 0; i < kThresholdCount; ++i) DDX_Text(dx, kFirstBinaryField + i, binaryTexts[i]);
+}
+
+bool CCommonPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  for (int i = 0; i <= kThresholdCount; ++i) {
+    const bool delay = i == kThresholdCount;
+    QWidget* edit = GetDlgItem(delay ? kStartDelayEdit : kFirstThresholdEdit + i);
+    QWidget* label = GetDlgItem(delay ? kStartDelayLabel : kFirstThresholdLabel + i);
+    if (edit && label) toolTips.AddTool(edit, GetControlText(label).left(kMaxToolTipChars));
+  }
+  for (int k = 0; k < kThresholdCount; ++k) {
+    auto* spin = Control<CUpDown>(kFirstSpin + k);
+    if (!spin) continue;
+    spin->SetBuddy(GetDlgItem(kFirstThresholdEdit + k));
+    spin->SetRange(0, kMaxCode);
+    connect(spin, &CUpDown::DeltaPos, this, [this, k](int delta) { StepThreshold(k, delta); });
+  }
+  return true;
+}
+
+void CCommonPage::OnCommand(int id) {
+  if (id == kDirectCurrentRadio || id == kAlternatingCurrentRadio) {
+    Reread();
+  } else {
+    CPropertyPage::OnCommand(id);
+  }
+}
+
+void CCommonPage::OnControlFocusIn(int id) {
+  if (IsPageEdit(id)) Reread();
+}
+
+void CCommonPage::OnHelp() {
+  if (showHelp) showHelp(kParameterPageHelpContext);
+}
+
+void CCommonPage::Reread() {
+  // A failed field has had its prompt; it keeps its previous value, which the showing below
+  // puts back on the screen.
+  const bool valid = UpdateData(true);
+  for (int i = 0; i < kThresholdCount; ++i) {
+    codes[i] = VoltsToCode(volts[i]);
+    volts[i] = CodeToVolts(codes[i]);
+    if (auto* spin = Control<CUpDown>(kFirstSpin + i)) spin->SetPos(codes[i]);
+  }
+  UpdateData(false);
+  if (!valid) SelectFailedField(*this);
+  SetModified(DiffersFromCurrent());
+}
+
+void CCommonPage::StepThreshold(int k, int delta) {
+  const int next = std::clamp(codes[k] + delta, 0, kMaxCode);
+  if (next == codes[k]) return;
+  codes[k] = static_cast<std::uint8_t>(next);
+  volts[k] = CodeToVolts(codes[k]);
+  // Text typed but not yet read is dropped: the step counts from the last snapped code.
+  UpdateData(false);
+  Reread();
+}
+
+bool CCommonPage::DiffersFromCurrent() const {
+  const AlgorithmParams& current = algorithm->current;
+  for (int i = 0; i < kThresholdCount; ++i) {
+    if (VoltsToCode(volts[i]) != current.thresholds[i]) return true;
+  }
+  return current.startDelay != startDelay || current.sensorCurrent != sensorCurrent;
+}
+
+bool CCommonPage::OnApply() {
+  AlgorithmParams& current = algorithm->current;
+  for (int i = 0; i < kThresholdCount; ++i) current.thresholds[i] = VoltsToCode(volts[i]);
+  current.startDelay = startDelay;
+  // With neither button checked (a stored kind other than 0 or 1) the page writes 1.
+  current.sensorCurrent = sensorCurrent != 0 ? 1 : 0;
+  SetModified(false);
+  return true;
+}
+
+}  // namespace lunda

@@ -1,0 +1,80 @@
+// RunWriteSequence: from "Запись" to a programmed controller and the port back at rest.
+#include "gui/write/write_sequence.h"
+
+#include <QDateTime>
+#include <chrono>
+#include <iostream>
+
+#include "algorithm/algorithm.h"
+#include "device/lpt_transmitter.h"
+#include "device/port.h"
+#include "device/simulated_controller.h"
+#include "device/transfer_report.h"
+#include "gui/framework/dialog_ids.h"
+#include "gui/framework/message_box.h"
+#include "gui/framework/resources.h"
+#include "gui/write/date_dlg.h"
+#include "gui/write/prepare_dlg.h"
+#include "gui/write/write_dlg.h"
+#include "platform/clock.h"
+
+namespace lunda {
+namespace {
+
+constexpr int kIdsCannotBuildImage = 1320;
+constexpr int kIdsWriteBroken = 1322;
+// The controller needs the rest level steady before the first bit and after the last.
+constexpr auto kSettle = std::chrono::milliseconds(100);
+
+// Shows the date and instruction dialogs until the user starts the write (true, with date set
+// to the picked one) or leaves the date dialog (false).
+bool AskDate(QWidget* owner, QDateTime& date) {
+  CDateDlg dateDlg(owner);
+  for (;;) {
+    dateDlg.date = date;
+    if (dateDlg.DoModal() != kIdOk) return false;
+    date = dateDlg.date;
+    CPrepareDlg prepareDlg(owner);
+    if (prepareDlg.DoModal() == kIdOk) return true;
+  }
+}
+
+}  // namespace
+
+void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, QWidget* owner) {
+  // The verdict printed after this write covers this write alone.
+  if (environment.simulator) environment.simulator->Reset();
+  environment.port.Write(kPortRestLevel);
+  environment.clock.Sleep(kSettle);
+
+  QDateTime date = QDateTime::currentDateTime();
+  if (!AskDate(owner, date)) return;
+  if (!algorithm.PatchImage(ToCalendarDate(date.date()))) {
+    MessageBox(owner, LoadString(kIdsCannotBuildImage), MessageIcon::kError);
+    return;
+  }
+
+  int result = kTransmitNotStarted;
+  std::uint32_t bytesSent = 0;
+  {
+    CWriteDlg writeDlg(algorithm, environment.port, environment.clock, owner);
+    result = writeDlg.DoModal();
+    bytesSent = writeDlg.BytesSent();
+  }
+  environment.clock.Sleep(kSettle);
+  environment.port.Write(kPortRestLevel);
+
+  if (environment.simulator) std::cerr << FormatTransferReport(environment.simulator->Report());
+  // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
+  // broken image: saying nothing would pass that off as a finished write.
+  if (result == kTransmitPortFailed) {
+    MessageBox(owner,
+               LoadString(kIdsWriteBroken)
+                   .arg(QString::fromStdString(environment.port.LastError()))
+                   .arg(bytesSent)
+                   .arg(algorithm.imageSize),
+               MessageIcon::kError);
+  }
+}
+
+}  // namespace lunda

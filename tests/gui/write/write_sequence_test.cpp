@@ -1,0 +1,209 @@
+// RunWriteSequence driven through its dialogs as a user would, on a fake clock.
+#include "gui/write/write_sequence.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+
+#include "device/simulated_controller.h"
+#include "device/transfer_report.h"
+#include "gui/write/date_dlg.h"
+#include "gui/write/write_dlg.h"
+#include "tests/device/fake_clock.h"
+#include "tests/device/recording_port.h"
+#include "write_test_support.h"
+
+namespace lunda {
+namespace {
+
+using test::AcceptDate;
+using test::ModalDriver;
+using test::Press;
+
+constexpr int kDate = CDateDlg::kTemplateId;
+constexpr int kPrepare = 135;
+constexpr int kWrite = CWriteDlg::kTemplateId;
+constexpr std::int64_t kFrequency = 10'000'000;
+constexpr std::int64_t kSettleTicks = kFrequency / 10;
+
+std::vector<std::uint8_t> ImageOf(const CAlgorithm& algorithm) {
+  return {algorithm.image.begin(), algorithm.image.begin() + algorithm.imageSize};
+}
+
+// A write on the simulated controller: what it received and what the window showed.
+struct SimulatedWrite {
+  FakeClock clock{kFrequency, 250};
+  SimulatedController controller{clock};
+  test::HeldPort port{controller};
+  WriteEnvironment environment{port, clock, &controller};
+  int barMaximum = -1;
+  int barAtClose = -1;
+
+  // Steps for the progress dialog: it holds the transmission until the dialog is on screen, so
+  // that the bar is seen from the start to the close.
+  ModalDriver::Step WatchProgress() {
+    port.held = true;
+    return [this](CDialog& dialog) {
+      auto* bar = dialog.Control<QProgressBar>(CWriteDlg::kProgressId);
+      barMaximum = bar->maximum();
+      QObject::connect(&dialog, &QDialog::finished, bar,
+                       [this, bar] { barAtClose = bar->value(); });
+      port.held = false;
+    };
+  }
+};
+
+class WriteSequenceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void CancelInTheDateDialogOnlySetsThePortToRest() {
+    auto algorithm = test::LoadExample();
+    QVERIFY(algorithm);
+    const auto image = ImageOf(*algorithm);
+    FakeClock clock(kFrequency);
+    RecordingPort port(clock);
+    QDate shown;
+    ModalDriver driver;
+    driver.Then([&](CDialog& dialog) {
+      shown = test::Picker(dialog)->date();
+      test::Click(dialog, 2);
+    });
+    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    QCOMPARE(driver.seen, std::vector<int>{kDate});
+    QCOMPARE(shown, QDate::currentDate());
+    QCOMPARE(port.writes.size(), std::size_t{1});
+    QCOMPARE(port.writes[0].value, kPortRestLevel);
+    QCOMPARE(clock.Peek(), kSettleTicks);
+    QVERIFY(ImageOf(*algorithm) == image);
+  }
+
+  void CancelInTheInstructionsReturnsToTheDateJustAccepted() {
+    auto algorithm = test::LoadExample();
+    QVERIFY(algorithm);
+    FakeClock clock(kFrequency);
+    RecordingPort port(clock);
+    const QDate picked(2031, 7, 19);
+    QDate shownAgain;
+    QString instructions;
+    ModalDriver driver;
+    driver.Then(AcceptDate(picked))
+        .Then([&](CDialog& dialog) {
+          instructions = dialog.findChild<QLabel*>()->text();
+          dialog.close();  // the close box, like "Отмена"
+        })
+        .Then([&](CDialog& dialog) {
+          shownAgain = test::Picker(dialog)->date();
+          test::Click(dialog, 2);
+        });
+    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kDate}));
+    QCOMPARE(shownAgain, picked);
+    QCOMPARE(instructions,
+             QStringLiteral("\nНа программируемом ЛУНДА нажмите и отпустите кнопку К2.\n"
+                            "Должны поочерёдно замигать светодиоды К1 и К3.\n\n"
+                            "Затем на ЛУНДА нажмите и отпустите кнопку ПРОГ.\n"
+                            "Должен постоянно светится светодиод К3.\n"));
+    QCOMPARE(port.writes.size(), std::size_t{1});
+  }
+
+  void SendsThePickedDateAndLeavesThePortAtRest() {
+    auto algorithm = test::LoadExample();
+    QVERIFY(algorithm);
+    const QDate picked(2033, 11, 22);
+    SimulatedWrite write;
+    ModalDriver driver;
+    driver.Then(AcceptDate(picked)).Then(Press(1)).Then(write.WatchProgress());
+    test::StderrCapture err;
+    RunWriteSequence(write.environment, *algorithm, nullptr);
+    QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
+    QCOMPARE(write.barMaximum, 5120);
+    QCOMPARE(write.barAtClose, 5120);
+    const TransferReport report = write.controller.Report();
+    QVERIFY(report.bytes == test::ExpectedImage("fire.cfg", picked));
+    QVERIFY(ReadCarriedContent(report.bytes).date == (CalendarDate{2033, 11, 22}));
+    QVERIFY(IsGoodTransfer(report));
+    QCOMPARE(write.controller.Read(), kPortRestLevel);
+    QCOMPARE(err.Text(), FormatTransferReport(report));
+  }
+
+  void TwoWritesInARowAreJudgedAlikeAndSendTheSameImage() {
+    auto algorithm = test::LoadExample("pump.cfg");
+    QVERIFY(algorithm);
+    const QDate picked(2024, 2, 29);
+    SimulatedWrite write;
+    std::vector<std::vector<std::uint8_t>> received;
+    for (int i = 0; i < 2; ++i) {
+      ModalDriver driver;
+      driver.Then(AcceptDate(picked)).Then(Press(1)).Then(write.WatchProgress());
+      test::StderrCapture err;
+      RunWriteSequence(write.environment, *algorithm, nullptr);
+      QVERIFY(driver.Done());
+      QVERIFY(IsGoodTransfer(write.controller.Report()));
+      received.push_back(write.controller.Report().bytes);
+    }
+    QVERIFY(received[0] == test::ExpectedImage("pump.cfg", picked));
+    QVERIFY(received[1] == received[0]);
+  }
+
+  void APortThatFailsMidWriteIsReported() {
+    auto algorithm = test::LoadExample();
+    QVERIFY(algorithm);
+    FakeClock clock(kFrequency, 250);
+    RecordingPort port(clock);
+    port.failAfter = 1 + 24 * 10;  // the rest level, then ten bytes of 24 writes
+    test::MessageBoxRecorder recorder;
+    ModalDriver driver;
+    driver.Then(AcceptDate(QDate(2030, 1, 1))).Then(Press(1));
+    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QCOMPARE(recorder.boxes[0].icon, MessageIcon::kError);
+    QCOMPARE(recorder.boxes[0].text,
+             QStringLiteral("Запись прервана: unplugged.\n"
+                            "Прибор получил 9 байт из 5120. Запишите алгоритм ещё раз."));
+    QCOMPARE(port.writes.back().value, kPortRestLevel);
+  }
+};
+
+// The date field through the picker: only dates an image can carry, the time of day kept.
+class DateDlgTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void PickerChangesOnlyTheDateWithinTheWritableRange_data() {
+    QTest::addColumn<QDate>("typed");
+    QTest::addColumn<QDate>("read");
+    QTest::newRow("inside") << QDate(2041, 1, 2) << QDate(2041, 1, 2);
+    QTest::newRow("first") << QDate(1970, 1, 1) << QDate(1970, 1, 1);
+    QTest::newRow("before 1970") << QDate(1969, 12, 31) << QDate(1970, 1, 1);
+    QTest::newRow("past the century") << QDate(2070, 1, 1) << QDate(2069, 12, 31);
+  }
+  void PickerChangesOnlyTheDateWithinTheWritableRange() {
+    QFETCH(QDate, typed);
+    QFETCH(QDate, read);
+    CDateDlg dialog;
+    const QTime time(13, 14, 15);
+    dialog.date = QDateTime(QDate(2040, 5, 6), time);
+    QVERIFY(dialog.Create());
+    QCOMPARE(test::Picker(dialog)->date(), QDate(2040, 5, 6));
+    test::Picker(dialog)->setDate(typed);
+    QVERIFY(dialog.UpdateData(true));
+    QCOMPARE(dialog.date, QDateTime(read, time));
+  }
+};
+
+}  // namespace
+}  // namespace lunda
+
+int RunWriteSequenceTests(int argc, char** argv) {
+  lunda::WriteSequenceTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+int RunDateDlgTests(int argc, char** argv) {
+  lunda::DateDlgTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "write_sequence_test.moc"
