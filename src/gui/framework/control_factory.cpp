@@ -76,8 +76,12 @@ void ApplyKind(QWidget* widget, const ControlTemplate& c) {
   } else if (auto* progress = qobject_cast<QProgressBar*>(widget)) {
     progress->setTextVisible(false);
   } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
+    // The dialogs are Russian whatever the system language, so are their dates: 06.12.2026 and
+    // a calendar with Russian month names, not the C locale's "6 Dec 2026".
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    date->setLocale(russian);
     date->setCalendarPopup(true);
-    date->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    date->setDisplayFormat(russian.dateFormat(QLocale::ShortFormat));
   } else if (auto* upDown = qobject_cast<CUpDown*>(widget)) {
     upDown->SetArrowKeys(c.styles.arrowKeys);
   } else {
