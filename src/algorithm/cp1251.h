@@ -11,7 +11,7 @@ namespace lunda {
 [[nodiscard]] std::string Utf8ToCp1251(std::string_view text);
 
 // The purpose texts that disable a delay row, as the raw Windows-1251 bytes files carry.
-[[nodiscard]] const std::string& NotUsedPurpose();   // "Не используется"
+[[nodiscard]] const std::string& NotUsedPurpose();     // "Не используется"
 [[nodiscard]] const std::string& AlwaysZeroPurpose();  // "Всегда 0"
 
 }  // namespace lunda

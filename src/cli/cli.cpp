@@ -11,11 +11,7 @@ namespace {
 
 // One row per command.
 constexpr std::array<const Command*, 5> kCommands = {
-    &kListCommand,
-    &kShowCommand,
-    &kImageCommand,
-    &kWriteCommand,
-    &kDecodeCommand,
+    &kListCommand, &kShowCommand, &kImageCommand, &kWriteCommand, &kDecodeCommand,
 };
 
 void PrintProgramHelp(std::ostream& out) {

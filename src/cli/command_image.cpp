@@ -31,12 +31,9 @@ int RunImage(const CommandContext& context, CommandArgs args) {
   if (output.empty()) return Fail(context, kExitUsage, "image: --output is missing");
 
   AlgorithmCatalogue catalogue;
-  CAlgorithm* algorithm = SelectAlgorithm(context.dataDir, indexText, catalogue, error);
+  CAlgorithm* algorithm =
+      PatchSelectedAlgorithm(context.dataDir, indexText, options, catalogue, error);
   if (!algorithm) return Fail(context, kExitUsage, error);
-  ApplySettings(options.settings, algorithm->current);
-  if (!algorithm->PatchImage(*options.date)) {
-    return Fail(context, kExitUsage, "the date cannot be written into an image");
-  }
   if (!WriteFileAtomically(output, {algorithm->image.data(), algorithm->imageSize}, error)) {
     return Fail(context, kExitFailure, error);
   }

@@ -76,11 +76,9 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
   if (!ParsePortChoice(portText, choice, error)) return Fail(context, kExitUsage, error);
 
   AlgorithmCatalogue catalogue;
-  CAlgorithm* algorithm = SelectAlgorithm(context.dataDir, indexText, catalogue, error);
+  CAlgorithm* algorithm =
+      PatchSelectedAlgorithm(context.dataDir, indexText, options, catalogue, error);
   if (!algorithm) return Fail(context, kExitUsage, error);
-  ApplySettings(options.settings, algorithm->current);
-  if (!algorithm->PatchImage(*options.date))
-    return Fail(context, kExitUsage, "the date cannot be written into an image");
 
   OpenedPort opened;
   const auto vcdPath = vcd.empty() ? std::nullopt : std::optional<std::filesystem::path>(vcd);

@@ -168,4 +168,17 @@ CAlgorithm* SelectAlgorithm(const std::filesystem::path& dataDir, std::string_vi
   return catalogue[index].get();
 }
 
+CAlgorithm* PatchSelectedAlgorithm(const std::filesystem::path& dataDir, std::string_view indexText,
+                                   const PatchOptions& options, AlgorithmCatalogue& catalogue,
+                                   std::string& error) {
+  CAlgorithm* algorithm = SelectAlgorithm(dataDir, indexText, catalogue, error);
+  if (!algorithm) return nullptr;
+  ApplySettings(options.settings, algorithm->current);
+  if (!options.date || !algorithm->PatchImage(*options.date)) {
+    error = "the date cannot be written into an image";
+    return nullptr;
+  }
+  return algorithm;
+}
+
 }  // namespace lunda::cli

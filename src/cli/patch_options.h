@@ -50,4 +50,11 @@ enum class PatchOptionMatch { kNotMine, kTaken, kBad };
                                           std::string_view indexText, AlgorithmCatalogue& catalogue,
                                           std::string& error);
 
+// SelectAlgorithm, then the --set changes over its defaults and the image patched with the
+// --date, as a write would send it. Null with a message when any step refuses.
+[[nodiscard]] CAlgorithm* PatchSelectedAlgorithm(const std::filesystem::path& dataDir,
+                                                 std::string_view indexText,
+                                                 const PatchOptions& options,
+                                                 AlgorithmCatalogue& catalogue, std::string& error);
+
 }  // namespace lunda::cli

@@ -17,6 +17,9 @@ struct Backend {
   std::function<std::unique_ptr<Port>(Clock&, std::string&)> open;
 };
 
+// Names the backend in test names and in ctest's list instead of its bytes.
+void PrintTo(const Backend& backend, std::ostream* out) { *out << backend.name; }
+
 std::unique_ptr<Port> Open(const PortChoice& choice, Clock& clock,
                            std::optional<std::filesystem::path> vcd, std::string& error) {
   OpenedPort opened;
@@ -57,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](Clock& clock, std::string& error) {
                   return Open({PortChoice::Kind::kSimulated, "", 0}, clock, std::nullopt, error);
                 }},
-        Backend{"recorder over sim",
+        Backend{"recorder_over_sim",
                 [](Clock& clock, std::string& error) {
                   return Open({PortChoice::Kind::kSimulated, "", 0}, clock,
                               std::filesystem::path(testing::TempDir()) / "lunda_contract.vcd",
@@ -68,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                   return Open({PortChoice::Kind::kDevice, "/dev/parport0", 0}, clock, std::nullopt,
                               error);
                 }}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lunda
