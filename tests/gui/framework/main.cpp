@@ -1,7 +1,5 @@
-// Runs every framework test class offscreen; no message box may block a run.
-#include <QApplication>
-
-#include "gui/framework/message_box.h"
+// The framework tests.
+#include "tests/gui/framework/gui_test_main.h"
 
 int RunDialogTemplateTests(int argc, char** argv);
 int RunNumberParseTests(int argc, char** argv);
@@ -11,19 +9,7 @@ int RunPropertySheetTests(int argc, char** argv);
 int RunMessageBoxTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  // A box that a test did not expect fails the run instead of waiting for a click.
-  int unexpectedBoxes = 0;
-  lunda::SetMessageBoxHandler([&unexpectedBoxes](const lunda::MessageBoxRequest& request) {
-    qWarning("unexpected message box: %s", qUtf8Printable(request.text));
-    ++unexpectedBoxes;
-    return 1;
-  });
-  int failures = 0;
-  for (auto run : {RunDialogTemplateTests, RunNumberParseTests, RunDataExchangeTests,
-                   RunDialogTests, RunPropertySheetTests, RunMessageBoxTests}) {
-    failures += run(argc, argv);
-  }
-  return failures + unexpectedBoxes == 0 ? 0 : 1;
+  return lunda::RunGuiTestSuites(argc, argv,
+                                 {RunDialogTemplateTests, RunNumberParseTests, RunDataExchangeTests,
+                                  RunDialogTests, RunPropertySheetTests, RunMessageBoxTests});
 }
