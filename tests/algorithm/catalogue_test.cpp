@@ -46,17 +46,5 @@ TEST(ScanCatalogueTest, ReportsNothingFound) {
   EXPECT_TRUE(catalogue.empty());
 }
 
-TEST(InsertByNumberTest, StableAscendingUnsignedOrder) {
-  AlgorithmCatalogue catalogue;
-  int tag = 0;
-  for (const std::int32_t number : {5, 2, 5, -3, 0, 2}) {
-    auto algorithm = std::make_unique<CAlgorithm>();
-    algorithm->number = number;
-    algorithm->name = std::to_string(tag++);
-    InsertByNumber(catalogue, std::move(algorithm));
-  }
-  EXPECT_EQ(Names(catalogue), (std::vector<std::string>{"4", "1", "5", "0", "2", "3"}));
-}
-
 }  // namespace
 }  // namespace lunda

@@ -1,10 +1,8 @@
-// The small conversions: delays, dates, code page, list text.
+// The small conversions: delays and the code page.
 #include <gtest/gtest.h>
 
-#include "algorithm/calendar_date.h"
 #include "algorithm/cp1251.h"
 #include "algorithm/delay_codec.h"
-#include "algorithm/format_list_item.h"
 
 namespace lunda {
 namespace {
@@ -27,18 +25,6 @@ TEST(DelayCodecTest, EncodesBitFieldsAndDecodesBack) {
   EXPECT_EQ(unit, kDays);
 }
 
-TEST(CalendarDateTest, WritableRangeAndRealDates) {
-  EXPECT_TRUE(IsWritableDate({1970, 1, 1}));
-  EXPECT_TRUE(IsWritableDate({2069, 12, 31}));
-  EXPECT_TRUE(IsWritableDate({2000, 2, 29}));
-  EXPECT_FALSE(IsWritableDate({2100, 2, 29}));
-  EXPECT_FALSE(IsWritableDate({2023, 2, 29}));
-  EXPECT_FALSE(IsWritableDate({1969, 12, 31}));
-  EXPECT_FALSE(IsWritableDate({2070, 1, 1}));
-  EXPECT_FALSE(IsWritableDate({2024, 0, 10}));
-  EXPECT_FALSE(IsWritableDate({2024, 6, 31}));
-}
-
 TEST(Cp1251Test, EveryByteRoundTripsAndRussianMatchesUtf8) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
@@ -47,20 +33,6 @@ TEST(Cp1251Test, EveryByteRoundTripsAndRussianMatchesUtf8) {
   EXPECT_EQ(Cp1251ToUtf8(AlwaysZeroPurpose()), "Всегда 0");
   EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\xB9\x88"), "Ёё№€");
   EXPECT_EQ(Utf8ToCp1251("日x\xC0\x80\xFFЯ"), "?x???\xDF");
-}
-
-TEST(FormatListItemTest, MarksChangedParameters) {
-  CAlgorithm algorithm;
-  algorithm.name = "12";
-  algorithm.file = "a.bin";
-  EXPECT_EQ(FormatListItem(algorithm), "12 {a.bin}");
-  algorithm.current.delays[35] = 1;
-  EXPECT_EQ(FormatListItem(algorithm), "* 12 {a.bin}");
-  EXPECT_TRUE(ParamsDiffer(algorithm.current, algorithm.defaults));
-  algorithm.current = algorithm.defaults;
-  EXPECT_TRUE(ParamsEqual(algorithm.current, algorithm.defaults));
-  algorithm.name.clear();
-  EXPECT_EQ(FormatListItem(algorithm), " {a.bin}");
 }
 
 }  // namespace

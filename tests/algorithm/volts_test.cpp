@@ -33,22 +33,13 @@ TEST(VoltsTableTest, MatchesTheFormulaBitForBitAndTheFormulaMatters) {
 }
 
 TEST(VoltsToCodeTest, SnapsUpToTheNextEntry) {
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInf = std::numeric_limits<double>::infinity();
   const struct {
     double volts;
     int code;
-  } cases[] = {{1.0, 51},
-               {2.0, 102},
-               {2.5, 128},
-               {2.49, 127},
-               {5.01, 255},
-               {-1.0, 0},
-               {0.0, 0},
-               {5.0, 255},
-               {0.005, 1},
-               {3.3, 169},
-               {std::numeric_limits<double>::quiet_NaN(), 255},
-               {std::numeric_limits<double>::infinity(), 255},
-               {-std::numeric_limits<double>::infinity(), 0}};
+  } cases[] = {{1.0, 51},  {2.0, 102}, {2.5, 128}, {2.49, 127}, {5.01, 255}, {-1.0, 0}, {0.0, 0},
+               {5.0, 255}, {0.005, 1}, {3.3, 169}, {kNaN, 255}, {kInf, 255}, {-kInf, 0}};
   for (const auto& c : cases) EXPECT_EQ(VoltsToCode(c.volts), c.code) << c.volts;
   for (int k = 0; k < 256; ++k) {
     const double volts = CodeToVolts(static_cast<std::uint8_t>(k));

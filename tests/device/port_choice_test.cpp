@@ -44,32 +44,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"SIM", std::nullopt}, ChoiceCase{"", std::nullopt},
                     ChoiceCase{"lpt1", std::nullopt}));
 
-TEST(DefaultPort, ParsesAsAChoice) {
-  PortChoice choice;
-  std::string error;
-  EXPECT_TRUE(ParsePortChoice(DefaultPortText(), choice, error));
-}
-
-TEST(OpenPort, GivesTheSimulatorAndReportsAnUnwritableRecording) {
+TEST(OpenPort, ReportsARecordingThatCannotBeCreated) {
   FakeClock clock;
   OpenedPort opened;
   std::string error;
-  ASSERT_TRUE(OpenPort({Kind::kSimulated, "", 0}, clock, std::nullopt, opened, error));
-  EXPECT_EQ(opened.port.get(), opened.simulator);
   EXPECT_FALSE(OpenPort({Kind::kSimulated, "", 0}, clock,
                         std::filesystem::path(testing::TempDir()) / "missing" / "x.vcd", opened,
                         error));
   EXPECT_EQ(opened.port, nullptr);
   EXPECT_NE(error.find("x.vcd"), std::string::npos);
-}
-
-TEST(OpenPort, ExplainsAMissingDevice) {
-  FakeClock clock;
-  OpenedPort opened;
-  std::string error;
-  EXPECT_FALSE(
-      OpenPort({Kind::kDevice, "/dev/no-such-parport", 0}, clock, std::nullopt, opened, error));
-  EXPECT_NE(error.find("/dev/no-such-parport"), std::string::npos) << error;
 }
 
 }  // namespace

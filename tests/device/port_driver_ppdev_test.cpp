@@ -1,7 +1,9 @@
+// Driver management on Linux: the port test and what each failure tells the user.
 #include "device/port_driver_ppdev.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "recording_reporter.h"
@@ -12,37 +14,30 @@ namespace {
 class EchoPort : public Port {
  public:
   std::uint8_t mask = 0xFF;  // lines that read back what was written
+  std::string error;
   std::uint8_t level = 0;
   void Write(std::uint8_t value) override { level = value; }
   std::uint8_t Read() override { return level & mask; }
+  std::string LastError() const override { return error; }
 };
 
-TEST(PpdevPortDriver, OpenedPortThatAnswersLoads) {
-  EchoPort port;
-  RecordingReporter reporter;
-  EXPECT_TRUE(LoadPortDriver(reporter, &port, ""));
-  EXPECT_EQ(port.level, kPortTestLevel);
-  EXPECT_TRUE(reporter.errors.empty());
-}
-
-TEST(PpdevPortDriver, SilentPortIsReported) {
-  EchoPort port;
-  port.mask = 0x00;
-  RecordingReporter reporter;
-  EXPECT_FALSE(LoadPortDriver(reporter, &port, ""));
-  EXPECT_EQ(reporter.errors, std::vector<std::string>{"Не могу получить доступ к LPT-порту"});
-}
-
-TEST(PpdevPortDriver, FailingPortNamesItsError) {
-  class BrokenPort : public EchoPort {
-   public:
-    std::string LastError() const override { return "ppdev: Input/output error"; }
-  } port;
-  port.mask = 0x00;
-  RecordingReporter reporter;
-  EXPECT_FALSE(LoadPortDriver(reporter, &port, ""));
-  EXPECT_EQ(reporter.errors, std::vector<std::string>{
-                                 "Не могу получить доступ к LPT-порту\nppdev: Input/output error"});
+TEST(PpdevPortDriver, LoadsAnAnsweringPortAndNamesEveryFailure) {
+  constexpr char kAccess[] = "Не могу получить доступ к LPT-порту";
+  using Case = std::tuple<std::uint8_t, std::string, std::vector<std::string>>;
+  for (const auto& [mask, portError, errors] :
+       std::vector<Case>{{0xFF, "", {}},
+                         {0x00, "", {kAccess}},
+                         {0x00,
+                          "ppdev: Input/output error",
+                          {std::string(kAccess) + "\nppdev: Input/output error"}}}) {
+    EchoPort port;
+    port.mask = mask;
+    port.error = portError;
+    RecordingReporter reporter;
+    EXPECT_EQ(LoadPortDriver(reporter, &port, ""), errors.empty());
+    EXPECT_EQ(reporter.errors, errors);
+    EXPECT_EQ(port.level, kPortTestLevel);
+  }
 }
 
 TEST(PpdevPortDriver, PortThatDidNotOpenNamesTheReasonAndRemedy) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "device/lpt_transmitter.h"
@@ -14,60 +13,35 @@
 namespace lunda {
 namespace {
 
-class WaveformFileTest : public testing::Test {
- protected:
-  std::filesystem::path path =
-      std::filesystem::path(testing::TempDir()) /
-      (std::string("lunda_") + testing::UnitTest::GetInstance()->current_test_info()->name() +
-       ".vcd");
-  void TearDown() override { std::filesystem::remove(path); }
-};
-
-TEST_F(WaveformFileTest, RoundTripsValuesTimesAndTheUnit) {
+TEST(WaveformFile, RoundTripsValuesTimesAndTheUnit) {
+  const auto path = std::filesystem::path(testing::TempDir()) / "lunda_round_trip.vcd";
   FakeClock clock(3'579'545, 7);
   auto inner = std::make_unique<RecordingPort>(clock);
   RecordingPort& seen = *inner;
   std::string error;
   auto recorder = WaveformRecorder::Create(std::move(inner), clock, path, error);
   ASSERT_TRUE(recorder) << error;
-  const std::vector<std::uint8_t> values = {0x01, 0x81, 0x80, 0x81, 0x81, 0x83, 0x14, 0x01};
-  for (const std::uint8_t value : values) {
+  for (const std::uint8_t value : {0x01, 0x81, 0x80, 0x81, 0x81, 0x83, 0x14, 0x01}) {
     recorder->Write(value);
     clock.Advance(12'345);
   }
   ASSERT_TRUE(recorder->Close(error)) << error;
-  ASSERT_EQ(seen.writes.size(), values.size());  // every write reaches the port
+  EXPECT_EQ(seen.writes.size(), 8u);  // every write reaches the port
 
   Waveform waveform;
   ASSERT_TRUE(ReadVcdFile(path, waveform, error)) << error;
+  std::filesystem::remove(path);
   EXPECT_EQ(waveform.unitNanos, TicksToNanos(357, 3'579'545));
-  ASSERT_EQ(waveform.samples.size(), values.size());  // the unknown start, then 7 changes
-  EXPECT_EQ(waveform.samples[0].value, 0x00);
-  std::uint8_t previous = 0;
-  std::size_t sample = 1;
-  for (const std::uint8_t value : values) {
-    if (value == previous) continue;
-    ASSERT_LT(sample, waveform.samples.size());
-    EXPECT_EQ(waveform.samples[sample].value, value);
-    ++sample;
-    previous = value;
-  }
+  std::vector<std::uint8_t> values;  // the unknown start, then each change
+  for (const PortSample& sample : waveform.samples) values.push_back(sample.value);
+  ASSERT_EQ(values, (std::vector<std::uint8_t>{0x00, 0x01, 0x81, 0x80, 0x81, 0x83, 0x14, 0x01}));
   const std::int64_t gap = waveform.samples[2].time - waveform.samples[1].time;
   EXPECT_NEAR(static_cast<double>(gap), 12'352 * 1e9 / 3'579'545, 1.0);
   EXPECT_GT(waveform.endTime, waveform.samples.back().time);
 }
 
-TEST_F(WaveformFileTest, AFileThatCannotBeCreatedFailsAtOnce) {
-  FakeClock clock;
-  std::string error;
-  EXPECT_FALSE(WaveformRecorder::Create(std::make_unique<RecordingPort>(clock), clock,
-                                        path / "no" / "such.vcd", error));
-  EXPECT_NE(error.find("such.vcd"), std::string::npos);
-}
-
-TEST(TicksToNanos, IsExactForWholeFractionsAndSafeForLongRecordings) {
+TEST(TicksToNanos, IsExactAndSafeForLongRecordings) {
   EXPECT_EQ(TicksToNanos(357, 10'000'000), 35'700);
-  EXPECT_EQ(TicksToNanos(3'579'545, 3'579'545), 1'000'000'000);
   // An hour of a 3.58 GHz counter would overflow a plain multiplication.
   EXPECT_EQ(TicksToNanos(3'580'000'000LL * 3600, 3'580'000'000LL), 3600LL * 1'000'000'000);
 }
@@ -113,9 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         VcdCase{"no port lines", "$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},
         VcdCase{
             "time backwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
-        VcdCase{"bad time", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
         VcdCase{"not a VCD", "hello world\n", {}},
-        VcdCase{"no header end", "$var wire 8 ! data $end\n", {}}),
+        VcdCase{"bad time", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

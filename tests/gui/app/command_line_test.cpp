@@ -44,8 +44,6 @@ class CommandLineTest : public QObject {
     QTest::newRow("defaults") << std::vector<std::string>{"-x", "/v"} << QString();
     QTest::newRow("sim and a recording")
         << std::vector<std::string>{"--port=sim", "--vcd=out.vcd"} << QString();
-    QTest::newRow("help and version")
-        << std::vector<std::string>{"--help", "--version"} << QString();
     QTest::newRow("bad port") << std::vector<std::string>{"--port=lpt1"}
                               << QStringLiteral("--port: «lpt1»");
     QTest::newRow("bad address") << std::vector<std::string>{"--port=io:0x10000"}
@@ -61,20 +59,6 @@ class CommandLineTest : public QObject {
     const CommandLine line = ReadCommandLine(args);
     QCOMPARE(QString::fromStdString(line.error).contains(error), true);
     QCOMPARE(line.error.empty(), error.isEmpty());
-  }
-
-  void OptionValuesArrive() {
-    const CommandLine line = ReadCommandLine({"--port=sim", "--vcd=out.vcd", "--help"});
-    QCOMPARE(line.options.port.kind, PortChoice::Kind::kSimulated);
-    QCOMPARE(line.options.vcdPath, std::optional<std::filesystem::path>("out.vcd"));
-    QVERIFY(line.options.help);
-    QVERIFY(!line.options.version);
-    PortChoice first;
-    std::string error;
-    QVERIFY(ParsePortChoice(DefaultPortText(), first, error));
-    QCOMPARE(ReadCommandLine({}).options.port, first);
-    QCOMPARE(ReadCommandLine({"--port=/dev/parport1"}).options.port.device,
-             std::string("/dev/parport1"));
   }
 };
 

@@ -121,7 +121,6 @@ class ProgrammerAppTest : public QObject {
     QTest::addColumn<int>("data");
     QTest::newRow("/i with a blank") << std::vector<std::string>{"/i "} << int(Data::kEmpty);
     QTest::newRow("-i") << std::vector<std::string>{"-i"} << int(Data::kEmpty);
-    QTest::newRow("/i /u") << std::vector<std::string>{"/i", "/u"} << int(Data::kEmpty);
     QTest::newRow("no data folder") << std::vector<std::string>{} << int(Data::kNone);
   }
   void OtherTailsStartNormallyAndFindNoAlgorithm() {

@@ -27,18 +27,6 @@ class DataExchangeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void FieldsAreShownInTheirClassicForm() {
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
-    const std::pair<double, const char*> shown[] = {{1.96, "1.96"}, {2.5, "2.5"},   {1.0, "1"},
-                                                    {0.0, "0"},     {-0.5, "-0.5"}, {3.31, "3.31"}};
-    for (const auto& [value, text] : shown) {
-      dialog.number = value;
-      QVERIFY(dialog.UpdateData(false));
-      QCOMPARE(dialog.GetDlgItemText(10), QString::fromLatin1(text));
-    }
-  }
-
   void ReadsAreParsedWithTheClassicPrompts_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
@@ -48,17 +36,13 @@ class DataExchangeTest : public QObject {
     const QString range = QStringLiteral("Please enter an integer between 0 and 63.");
     QTest::newRow("double") << 10 << "3.3"
                             << "";
-    QTest::newRow("double blanks") << 10 << " 7 "
-                                   << "";
     QTest::newRow("double comma") << 10 << "1,5" << number;
-    QTest::newRow("double letters") << 10 << "abc" << number;
     QTest::newRow("double empty") << 10 << "" << number;
     QTest::newRow("double cut at 31 characters") << 10 << QString(31, QLatin1Char('1')) + "x"
                                                  << "";
     QTest::newRow("unsigned") << 11 << "\t63 "
                               << "";
     QTest::newRow("unsigned minus") << 11 << "-1" << positive;
-    QTest::newRow("unsigned empty") << 11 << "" << positive;
     QTest::newRow("unsigned above range") << 11 << "64" << range;
     QTest::newRow("unsigned overflow") << 11 << "99999999999" << positive;
   }
@@ -86,29 +70,20 @@ class DataExchangeTest : public QObject {
     QCOMPARE(edit->selectedText(), text);
   }
 
-  void ByteFieldAcceptsOnlyZeroTo255_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");  // -1: refused, the field keeps 9
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("largest") << " 255 " << 255;
-    QTest::newRow("above") << "256" << -1;
-    QTest::newRow("minus") << "-1" << -1;
-    QTest::newRow("decimal") << "3.3" << -1;
-    QTest::newRow("empty") << "" << -1;
-  }
   void ByteFieldAcceptsOnlyZeroTo255() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    MessageBoxRecorder boxes;
-    ByteDialog dialog;
-    dialog.byte = 9;
-    QVERIFY(dialog.Create());
-    dialog.SetDlgItemText(11, text);
-    QCOMPARE(dialog.UpdateData(true), value >= 0);
-    QCOMPARE(int(dialog.byte), value >= 0 ? value : 9);
-    if (value < 0) {
-      QCOMPARE(boxes.boxes.at(0).text,
-               QStringLiteral("Please enter an integer between 0 and 255."));
+    const std::pair<const char*, int> cases[] = {{" 255 ", 255}, {"256", -1}, {"-1", -1}};
+    for (const auto& [text, value] : cases) {  // -1: refused, the field keeps 9
+      MessageBoxRecorder boxes;
+      ByteDialog dialog;
+      dialog.byte = 9;
+      QVERIFY(dialog.Create());
+      dialog.SetDlgItemText(11, text);
+      QCOMPARE(dialog.UpdateData(true), value >= 0);
+      QCOMPARE(int(dialog.byte), value >= 0 ? value : 9);
+      if (value < 0) {
+        QCOMPARE(boxes.boxes.at(0).text,
+                 QStringLiteral("Please enter an integer between 0 and 255."));
+      }
     }
   }
 
@@ -124,51 +99,26 @@ class DataExchangeTest : public QObject {
     QCOMPARE(dialog.number, 1.5);
     QCOMPARE(dialog.text, QStringLiteral("old"));
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
-  }
-
-  void RangeFailureKeepsTheNumberRead() {
-    MessageBoxRecorder boxes;
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
+    // A range failure still keeps the number it read.
+    dialog.SetDlgItemText(10, QStringLiteral("2"));
     dialog.SetDlgItemText(11, QStringLiteral("64"));
     QVERIFY(!dialog.UpdateData(true));
     QCOMPARE(dialog.count, 64u);
   }
 
-  void RadioGroupIndex_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("firstChecked");
-    QTest::addColumn<bool>("secondChecked");
-    QTest::newRow("first") << 0 << true << false;
-    QTest::newRow("second") << 1 << false << true;
-    QTest::newRow("none") << -1 << false << false;
-    QTest::newRow("stored 2 checks none") << 2 << false << false;
-  }
   void RadioGroupIndex() {
-    QFETCH(int, index);
-    QFETCH(bool, firstChecked);
-    QFETCH(bool, secondChecked);
-    TestDialog dialog;
-    dialog.radio = 1 - std::max(index, 0);  // start from the other button
-    QVERIFY(dialog.Create());
-    dialog.radio = index;
-    QVERIFY(dialog.UpdateData(false));
-    QCOMPARE(dialog.Control<QRadioButton>(20)->isChecked(), firstChecked);
-    QCOMPARE(dialog.Control<QRadioButton>(21)->isChecked(), secondChecked);
-    QVERIFY(dialog.UpdateData(true));
-    QCOMPARE(dialog.radio, index == 2 ? -1 : index);
-  }
-
-  void RadioButtonsStayExclusiveForTheUser() {
-    TestDialog dialog;
-    dialog.radio = -1;
-    QVERIFY(dialog.Create());
-    QVERIFY(ShowActive(&dialog));
-    QTest::mouseClick(dialog.GetDlgItem(21), Qt::LeftButton);
-    QTest::mouseClick(dialog.GetDlgItem(20), Qt::LeftButton);
-    QVERIFY(dialog.UpdateData(true));
-    QCOMPARE(dialog.radio, 0);
-    QCOMPARE(dialog.commands, (std::vector<int>{21, 20}));
+    // Stored index, then the index read back: 2 is past the group and checks none.
+    for (const auto& [index, read] : {std::pair{0, 0}, {1, 1}, {-1, -1}, {2, -1}}) {
+      TestDialog dialog;
+      dialog.radio = 1 - std::max(index, 0);  // start from the other button
+      QVERIFY(dialog.Create());
+      dialog.radio = index;
+      QVERIFY(dialog.UpdateData(false));
+      QCOMPARE(dialog.Control<QRadioButton>(20)->isChecked(), read == 0);
+      QCOMPARE(dialog.Control<QRadioButton>(21)->isChecked(), read == 1);
+      QVERIFY(dialog.UpdateData(true));
+      QCOMPARE(dialog.radio, read);
+    }
   }
 
   void ComboSelectionIndex() {
@@ -185,14 +135,19 @@ class DataExchangeTest : public QObject {
     QCOMPARE(dialog.combo, 1);
   }
 
-  void FrameworkWritesRaiseNoNotifications() {
+  // Numbers are shown in their classic form, and the framework's own writes notify no one.
+  void FieldsAreShownQuietly() {
     TestDialog dialog;
     QVERIFY(dialog.Create());
     QSignalSpy textChanges(dialog.Control<QLineEdit>(10), &QLineEdit::textChanged);
     QSignalSpy comboChanges(dialog.Control<QComboBox>(30), &QComboBox::currentIndexChanged);
-    dialog.number = 4.5;
     dialog.combo = 1;
-    QVERIFY(dialog.UpdateData(false));
+    const std::pair<double, const char*> shown[] = {{1.96, "1.96"}, {1.0, "1"}, {-0.5, "-0.5"}};
+    for (const auto& [value, text] : shown) {
+      dialog.number = value;
+      QVERIFY(dialog.UpdateData(false));
+      QCOMPARE(dialog.GetDlgItemText(10), QString::fromLatin1(text));
+    }
     QCOMPARE(textChanges.size(), 0);
     QCOMPARE(comboChanges.size(), 0);
   }
@@ -212,6 +167,8 @@ class DataExchangeTest : public QObject {
     QVERIFY(!dialog.InDataExchange());
     QCOMPARE(QApplication::focusWidget(), dialog.GetDlgItem(10));
     QVERIFY(dialog.focusEntries.empty());
+    QTest::keyClick(dialog.GetDlgItem(10), Qt::Key_Tab);  // while a user move is reported
+    QCOMPARE(dialog.focusEntries, (std::vector<int>{11}));
   }
 };
 

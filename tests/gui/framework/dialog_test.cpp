@@ -1,14 +1,10 @@
-// CDialog: tab order, the dialog keyboard, the close box, the modal result and the up-down.
+// CDialog: tab order, the dialog keyboard, the close box and the modal result.
 #include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "gui/framework/up_down.h"
 #include "test_support.h"
 
 namespace lunda {
@@ -70,28 +66,6 @@ class DialogTest : public QObject {
     QCOMPARE(dialog.isVisible(), result == 0);
   }
 
-  void WantReturnEditTakesTheLineBreak() {
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
-    QVERIFY(ShowActive(&dialog));
-    auto* edit = dialog.Control<QPlainTextEdit>(12);
-    edit->setFocus();
-    QTest::keyClicks(edit, "a");
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClicks(edit, "b");
-    QCOMPARE(edit->toPlainText(), QStringLiteral("a\nb"));
-  }
-
-  void EnterDoesNothingWhileTheDefaultButtonIsDisabled() {
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
-    QVERIFY(ShowActive(&dialog));
-    dialog.EnableDlgItem(kIdOk, false);
-    QTest::keyClick(dialog.GetDlgItem(10), Qt::Key_Return);
-    QVERIFY(dialog.commands.empty());
-    QVERIFY(dialog.isVisible());
-  }
-
   void CloseBoxRunsCancelUnlessTheDialogRefuses() {
     TestDialog dialog;
     QVERIFY(dialog.Create());
@@ -129,42 +103,6 @@ class DialogTest : public QObject {
     QTest::keyClick(dialog.GetDlgItem(11), Qt::Key_Return);
     QCOMPARE(dialog.result(), kIdOk);
     QCOMPARE(dialog.count, 12u);
-  }
-
-  void UserFocusEntriesAreReported() {
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
-    QVERIFY(ShowActive(&dialog));
-    dialog.focusEntries.clear();
-    QTest::keyClick(dialog.GetDlgItem(10), Qt::Key_Tab);
-    QTest::mouseClick(dialog.GetDlgItem(13), Qt::LeftButton);
-    QCOMPARE(dialog.focusEntries, (std::vector<int>{11, 13}));
-  }
-
-  void UpDownReportsStepsWithoutWritingItsBuddy() {
-    TestDialog dialog;
-    QVERIFY(dialog.Create());
-    QVERIFY(ShowActive(&dialog));
-    auto* upDown = dialog.Control<CUpDown>(50);
-    QVERIFY(upDown != nullptr);
-    QLineEdit* buddy = dialog.Control<QLineEdit>(11);
-    upDown->SetBuddy(buddy);
-    upDown->SetRange(0, 255);
-    upDown->SetPos(255);
-    buddy->setText(QStringLiteral("x"));
-    QSignalSpy steps(upDown, &CUpDown::DeltaPos);
-    buddy->setFocus();
-    QTest::keyClick(buddy, Qt::Key_Up);
-    QTest::keyClick(buddy, Qt::Key_Down);
-    upDown->Step(-1);
-    QCOMPARE(steps.size(), 3);
-    QCOMPARE(steps[0][0].toInt(), +1);
-    QCOMPARE(steps[1][0].toInt(), -1);
-    QCOMPARE(upDown->Pos(), 253);
-    QCOMPARE(buddy->text(), QStringLiteral("x"));
-    upDown->SetRange(255, 0);  // reversed: up counts down
-    upDown->Step(+1);
-    QCOMPARE(steps[3][0].toInt(), -1);
   }
 };
 

@@ -1,6 +1,4 @@
-// The message-box seam and the tooltips.
-#include <QHelpEvent>
-#include <QLineEdit>
+// The message-box seam and the tooltip wrapping.
 #include <QTest>
 #include <QToolTip>
 
@@ -39,23 +37,8 @@ class MessageBoxTest : public QObject {
       QVERIFY(metrics.horizontalAdvance(line) <= kToolTipMaxWidth);
     }
     QCOMPARE(lines.join(QLatin1Char(' ')), text);
-    const QString word(100, QLatin1Char('W'));
+    const QString word(100, QLatin1Char('W'));  // too long for a line, kept whole
     QCOMPARE(WrapToWidth(word + " a", metrics, kToolTipMaxWidth), (QStringList{word, "a"}));
-    QCOMPARE(WrapToWidth("a\nb", metrics, kToolTipMaxWidth), (QStringList{"a", "b"}));
-  }
-
-  void HoveringAControlShowsItsTip() {
-    QWidget window;
-    auto* edit = new QLineEdit(&window);
-    CToolTips tips;
-    tips.AddTool(edit, QStringLiteral("Список <номер>"));
-    QVERIFY(test::ShowActive(&window));
-    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(edit, &hover);
-    QVERIFY(QToolTip::isVisible());
-    QVERIFY(QToolTip::text().contains(QStringLiteral("Список &lt;номер&gt;")));
-    QCOMPARE(tips.ToolText(edit), QStringLiteral("Список <номер>"));
-    QToolTip::hideText();
   }
 };
 

@@ -71,7 +71,7 @@ class PropertySheetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void OnlyTheStartPageIsCreatedAtFirst() {
+  void PagesAreCreatedWhenFirstShownAndPlacedAtTheOrigin() {
     Fixture f;
     QVERIFY(f.Open());
     QVERIFY(f.a->IsCreated());
@@ -83,17 +83,14 @@ class PropertySheetTest : public QObject {
     QTest::keyClick(f.a->GetDlgItem(100), Qt::Key_Tab);
     QTest::keyClick(f.a->GetDlgItem(101), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f.Button(kIdOk));
-  }
-
-  void SecondActivationShowsTheFieldsAgain() {
-    Fixture f;
-    QVERIFY(f.Open());
     f.log.clear();
     f.sheet->GetTabControl()->setCurrentIndex(1);
     f.sheet->GetTabControl()->setCurrentIndex(0);
     QCOMPARE(f.log, (QStringList{"A read", "B init", "B show", "B set-active", "B read",
                                  "A set-active", "A show"}));
     QVERIFY(f.a->isVisible() && !f.b->isVisible());
+    QCOMPARE(f.a->pos(), QPoint(0, 0));
+    QCOMPARE(f.b->pos(), QPoint(0, 0));
   }
 
   void FailingPageRefusesToBeLeft() {
@@ -112,30 +109,24 @@ class PropertySheetTest : public QObject {
     QVERIFY(!f.log.contains("A apply"));
   }
 
-  void OkAppliesEveryCreatedPageInTabOrder() {
-    Fixture f;
-    QVERIFY(f.Open());
-    f.sheet->SetActivePage(1);
-    f.b->SetDlgItemText(100, QStringLiteral("12"));
-    f.sheet->SetActivePage(0);
-    f.log.clear();
-    QTest::mouseClick(f.Button(kIdOk), Qt::LeftButton);
-    QCOMPARE(f.log, (QStringList{"A read", "A apply", "B apply"}));
-    QCOMPARE(f.b->value, 12u);
-    QCOMPARE(f.sheet->result(), kIdOk);
-    QVERIFY(!f.sheet->isVisible());
-  }
-
-  void RefusedApplyKeepsTheSheetOpenOnThatPage() {
-    Fixture f;
-    QVERIFY(f.Open());
-    f.sheet->SetActivePage(1);
-    f.a->refuseApply = true;
-    f.sheet->SetActivePage(2);
-    QTest::mouseClick(f.Button(kIdOk), Qt::LeftButton);
-    QVERIFY(f.sheet->isVisible());
-    QCOMPARE(f.sheet->GetActiveIndex(), 0);
-    QVERIFY(!f.log.contains("B apply"));
+  void OkAppliesEveryCreatedPageInTabOrderUnlessOneRefuses() {
+    for (const bool refuse : {false, true}) {
+      Fixture f;
+      QVERIFY(f.Open());
+      f.sheet->SetActivePage(1);
+      f.b->SetDlgItemText(100, QStringLiteral("12"));
+      f.a->refuseApply = refuse;
+      f.sheet->SetActivePage(2);
+      f.log.clear();
+      QTest::keyClick(f.c->GetDlgItem(101), Qt::Key_Return);  // Enter in a page runs the OK
+      if (refuse) QVERIFY(!f.log.contains("B apply"));
+      if (!refuse) QCOMPARE(f.log, (QStringList{"C read", "A apply", "B apply", "C apply"}));
+      QCOMPARE(f.b->value, 12u);
+      QCOMPARE(f.sheet->isVisible(), refuse);
+      // A refusing page is brought to the front.
+      QCOMPARE(f.sheet->GetActiveIndex(), refuse ? 0 : 2);
+      if (!refuse) QCOMPARE(f.sheet->result(), kIdOk);
+    }
   }
 
   void ApplyFollowsTheModifiedPages() {
@@ -157,32 +148,19 @@ class PropertySheetTest : public QObject {
     QVERIFY(f.sheet->isVisible());
   }
 
-  void CancelEscAndCloseBoxResetCreatedPages_data() {
-    QTest::addColumn<int>("how");  // 0 the button, 1 Esc in a page field, 2 the close box
-    QTest::newRow("cancel button") << 0;
-    QTest::newRow("esc") << 1;
-    QTest::newRow("close box") << 2;
-  }
   void CancelEscAndCloseBoxResetCreatedPages() {
-    QFETCH(int, how);
-    Fixture f;
-    QVERIFY(f.Open());
-    f.sheet->SetActivePage(1);
-    f.log.clear();
-    if (how == 0) QTest::mouseClick(f.Button(kIdCancel), Qt::LeftButton);
-    if (how == 1) QTest::keyClick(f.b->GetDlgItem(100), Qt::Key_Escape);
-    if (how == 2) f.sheet->close();
-    QCOMPARE(f.log, (QStringList{"A reset", "B reset"}));
-    QCOMPARE(f.sheet->result(), kIdCancel);
-    QVERIFY(!f.sheet->isVisible());
-  }
-
-  void EnterInAPageFieldRunsTheSheetsOk() {
-    Fixture f;
-    QVERIFY(f.Open());
-    QTest::keyClick(f.a->GetDlgItem(101), Qt::Key_Return);
-    QCOMPARE(f.sheet->result(), kIdOk);
-    QVERIFY(f.log.contains("A apply"));
+    for (const int how : {0, 1, 2}) {  // the button, Esc in a page field, the close box
+      Fixture f;
+      QVERIFY(f.Open());
+      f.sheet->SetActivePage(1);
+      f.log.clear();
+      if (how == 0) QTest::mouseClick(f.Button(kIdCancel), Qt::LeftButton);
+      if (how == 1) QTest::keyClick(f.b->GetDlgItem(100), Qt::Key_Escape);
+      if (how == 2) f.sheet->close();
+      QCOMPARE(f.log, (QStringList{"A reset", "B reset"}));
+      QCOMPARE(f.sheet->result(), kIdCancel);
+      QVERIFY(!f.sheet->isVisible());
+    }
   }
 
   void HelpGoesToTheActivePage() {
@@ -192,6 +170,7 @@ class PropertySheetTest : public QObject {
     f.log.clear();
     QTest::mouseClick(f.Button(kIdHelp), Qt::LeftButton);
     QCOMPARE(f.log, (QStringList{"C help"}));
+    QCOMPARE(f.c->pos(), QPoint(0, 0));
   }
 
   void PagesMayDieBeforeOrAfterTheSheet() {

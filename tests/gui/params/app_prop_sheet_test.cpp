@@ -1,5 +1,4 @@
-// The parameter sheet as the main window runs it: caption, texts, OK, Apply, Cancel, close, help.
-#include <QTabBar>
+// The parameter sheet as the main window runs it: caption, OK, Apply, the ways out, help.
 #include <cstdint>
 #include <vector>
 
@@ -32,147 +31,96 @@ class AppPropSheetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void CaptionButtonsAndTabs() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    algorithm.current.startDelay = 3;
-    RunSheet(algorithm, [](const Sheet& s) {
-      QCOMPARE(s.sheet.windowTitle(), QStringLiteral("* Алгоритм 7 {alg7.bin}"));
-      QCOMPARE(s.sheet.metaObject()->className(), "lunda::CAppPropSheet");
-      QCOMPARE(s.Button(kIdOk)->text(), QStringLiteral("OK"));
-      QCOMPARE(s.Button(kIdCancel)->text(), QStringLiteral("&Отмена"));
-      QCOMPARE(s.Button(kIdHelp)->text(), QStringLiteral("&Помощь"));
-      QCOMPARE(s.Button(kIdApplyNow)->text(), QStringLiteral("&Применить"));
-      QVERIFY(!s.ApplyEnabled());
-      QTabBar* tabs = s.sheet.GetTabControl();
-      QCOMPARE(tabs->count(), 4);
-      const char* const texts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
-      for (int i = 0; i < 4; ++i) QCOMPARE(tabs->tabText(i), QString::fromUtf8(texts[i]));
-      QCOMPARE(s.sheet.GetActiveIndex(), 0);
-      QCOMPARE(s.FocusId(0), 1020);
-      // Every page fills the area under the tabs from its top left corner, so none is clipped.
-      s.ClickTab(3);
-      for (int i = 0; i < 4; ++i) QCOMPARE(s.Page(i)->pos(), QPoint(0, 0));
-      QVERIFY(s.Page(3)->parentWidget()->rect().contains(s.Page(3)->geometry()));
-    });
+  void CaptionMarksChangesAndKeepsLongNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("startDelay");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("changed") << "Алгоритм 7" << 3 << "* Алгоритм 7 {alg7.bin}";
+    QTest::newRow("long name") << QString(300, 'N') << 16 << QString(300, 'N') + " {alg7.bin}";
+  }
+  void CaptionMarksChangesAndKeepsLongNames() {
+    QFETCH(QString, name);
+    QFETCH(int, startDelay);
+    QFETCH(QString, caption);
+    auto algorithm = test::Example();
+    algorithm->name = Utf8ToCp1251(name.toStdString());
+    algorithm->current.startDelay = static_cast<std::uint8_t>(startDelay);
+    RunSheet(*algorithm, [&](const Sheet& s) { QCOMPARE(s.sheet.windowTitle(), caption); });
   }
 
-  void LongCaptionIsShownWhole() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    algorithm.name = std::string(300, 'N');
-    RunSheet(algorithm, [](const Sheet& s) {
-      QCOMPARE(s.sheet.windowTitle(), QString(300, 'N') + QStringLiteral(" {alg7.bin}"));
-    });
-  }
-
-  void OkAtOnceRewritesTheSameValuesAndCreatesNoChannelPage() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    algorithm.current.thresholds = {0, 1, 169, 255};
-    const AlgorithmParams before = algorithm.current;
+  // Only the pages shown are read back: "Канал 1" and "Канал 3" were never created.
+  void OkFromAnotherPageWritesTheShownPagesOnly() {
+    auto algorithm = test::Example();
+    algorithm->current.thresholds = {0, 1, 169, 255};
+    AlgorithmParams expected = algorithm->current;
+    expected.delays[12] = 9;
     std::vector<bool> created;
-    RunSheet(algorithm, [&](const Sheet& s) {
-      s.ClickButton(kIdOk);
-      for (int i = 0; i < 4; ++i) created.push_back(s.Page(i)->IsCreated());
-    });
-    QCOMPARE(created, (std::vector<bool>{true, false, false, false}));
-    QVERIFY(algorithm.current == before);
-  }
-
-  void ChannelEditsAreAppliedByOkFromAnotherPage() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    RunSheet(algorithm, [](const Sheet& s) {
+    RunSheet(*algorithm, [&](const Sheet& s) {
       s.ClickTab(2);
       s.Type(2, 1100, QStringLiteral("9"));
       s.ClickTab(0);
       QCOMPARE(s.sheet.GetActiveIndex(), 0);
       s.ClickButton(kIdOk);
       QVERIFY(!s.sheet.isVisible());
+      for (int i = 0; i < 4; ++i) created.push_back(s.Page(i)->IsCreated());
     });
-    QCOMPARE(algorithm.current.delays[12], 9);
-    QCOMPARE(algorithm.defaults.delays[12], 12);
+    QCOMPARE(created, (std::vector<bool>{true, false, true, false}));
+    QVERIFY(algorithm->current == expected);
+    QCOMPARE(algorithm->defaults.delays[12], 12);
   }
 
-  void ApplyThenCancelKeepsTheAppliedValues() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    RunSheet(algorithm, [&](const Sheet& s) {
-      s.Type(0, 1020, QStringLiteral("3.3"));
-      s.Tab();
+  // After "&Применить" the sheet stays open; leaving it keeps what was applied, except Enter (OK).
+  // The close box leaves as Cancel and nothing more: the program goes on.
+  void ApplyThenLeave_data() {
+    QTest::addColumn<int>("key");  // Qt::Key_Cancel: the "&Отмена" button; 0: the close box
+    QTest::addColumn<int>("startDelay");
+    QTest::newRow("Отмена") << int(Qt::Key_Cancel) << 5;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << 5;
+    QTest::newRow("close box") << 0 << 5;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 7;
+  }
+  void ApplyThenLeave() {
+    QFETCH(int, key);
+    QFETCH(int, startDelay);
+    auto algorithm = test::Example();
+    QuitWatcher watcher;
+    RunSheet(*algorithm, [&](const Sheet& s) {
+      s.Type(0, 1011, QStringLiteral("5"));
+      s.Click(s.Edit(0, 1020));
       QVERIFY(s.ApplyEnabled());
       s.ClickButton(kIdApplyNow);
       QVERIFY(s.sheet.isVisible());
       QVERIFY(!s.ApplyEnabled());
-      QCOMPARE(algorithm.current.thresholds[0], 169);
+      QCOMPARE(algorithm->current.startDelay, 5);
       // The caption stays as it was when the sheet opened.
       QCOMPARE(s.sheet.windowTitle(), QStringLiteral("Алгоритм 7 {alg7.bin}"));
-      s.Type(0, 1021, QStringLiteral("1"));
-      s.Tab();
-      s.ClickButton(kIdCancel);
-      QCOMPARE(s.sheet.result(), kIdCancel);
-    });
-    QCOMPARE(algorithm.current.thresholds[0], 169);
-    QCOMPARE(algorithm.current.thresholds[1], 127);
-  }
-
-  void EscCancels() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    RunSheet(algorithm, [](const Sheet& s) {
-      s.Type(0, 1011, QStringLiteral("200"));
-      QTest::keyClick(s.Edit(0, 1011), Qt::Key_Escape);
-      QVERIFY(!s.sheet.isVisible());
-    });
-    QCOMPARE(algorithm.current.startDelay, 16);
-  }
-
-  void EnterRunsOk() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    RunSheet(algorithm, [](const Sheet& s) {
-      s.Type(0, 1011, QStringLiteral("200"));
-      QTest::keyClick(s.Edit(0, 1011), Qt::Key_Return);
-      QVERIFY(!s.sheet.isVisible());
-    });
-    QCOMPARE(algorithm.current.startDelay, 200);
-  }
-
-  // The close box leaves the sheet as Cancel and nothing more: the program goes on.
-  void CloseBoxClosesOnlyTheSheet() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
-    QuitWatcher watcher;
-    RunSheet(algorithm, [&](const Sheet& s) {
-      s.Type(0, 1011, QStringLiteral("5"));
-      s.Click(s.Edit(0, 1020));
-      s.ClickButton(kIdApplyNow);
       s.Type(0, 1011, QStringLiteral("7"));
       s.Click(s.Edit(0, 1020));
-      s.sheet.close();
+      if (key == Qt::Key_Cancel) {
+        s.ClickButton(kIdCancel);
+      } else if (key == 0) {
+        s.sheet.close();
+      } else {
+        QTest::keyClick(s.Edit(0, 1020), Qt::Key(key));
+      }
       QVERIFY(!s.sheet.isVisible());
-      QCOMPARE(s.sheet.result(), kIdCancel);
+      QCOMPARE(s.sheet.result(), key == Qt::Key_Return ? kIdOk : kIdCancel);
     });
     QCoreApplication::processEvents();
     QCOMPARE(watcher.quits, 0);
-    QCOMPARE(algorithm.current.startDelay, 5);
+    QCOMPARE(algorithm->current.startDelay, startDelay);
   }
 
-  void HelpOnEveryPageOpensThePagesTopic() {
-    CAlgorithm algorithm;
-    test::FillAlgorithm(algorithm);
+  void HelpOnAChannelPageOpensTheParametersTopic() {
+    auto algorithm = test::Example();
     std::vector<std::uint32_t> topics;
-    RunSheet(
-        algorithm,
-        [](const Sheet& s) {
-          s.ClickButton(kIdHelp);
-          s.ClickTab(3);
-          s.ClickButton(kIdHelp);
-          QVERIFY(s.sheet.isVisible());
-        },
-        [&topics](std::uint32_t context) { topics.push_back(context); });
-    QCOMPARE(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
+    const auto drive = [](const Sheet& s) {
+      s.ClickTab(3);
+      s.ClickButton(kIdHelp);
+      QVERIFY(s.sheet.isVisible());
+    };
+    RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });
+    QCOMPARE(topics, (std::vector<std::uint32_t>{0x20002}));
   }
 };
 

@@ -8,26 +8,29 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "algorithm/algorithm.h"
 #include "algorithm/cp1251.h"
-#include "gui/framework/tool_tips.h"
 #include "gui/params/app_prop_sheet.h"
 #include "gui/params/edit_parameters.h"
 #include "test_support.h"
 
 namespace lunda::test {
 
-// Thresholds at code 127, delay 16 s, direct current, delay k = k seconds, purposes "Цель k".
-inline void FillAlgorithm(CAlgorithm& algorithm) {
-  algorithm.name = Utf8ToCp1251("Алгоритм 7");
-  algorithm.file = "alg7.bin";
+// A fresh example: thresholds at code 127, delay 16 s, direct current, delay k = k seconds,
+// purposes "Цель k".
+inline std::unique_ptr<CAlgorithm> Example() {
+  auto algorithm = std::make_unique<CAlgorithm>();
+  algorithm->name = Utf8ToCp1251("Алгоритм 7");
+  algorithm->file = "alg7.bin";
   for (int k = 0; k < kDelayCount; ++k) {
-    algorithm.defaults.delays[k] = static_cast<std::uint8_t>(k);
-    algorithm.purposes[k] = Utf8ToCp1251("Цель " + std::to_string(k + 1));
+    algorithm->defaults.delays[k] = static_cast<std::uint8_t>(k);
+    algorithm->purposes[k] = Utf8ToCp1251("Цель " + std::to_string(k + 1));
   }
-  algorithm.current = algorithm.defaults;
+  algorithm->current = algorithm->defaults;
+  return algorithm;
 }
 
 // The open sheet as a test drives it.
@@ -41,13 +44,6 @@ struct Sheet {
   }
   [[nodiscard]] QString Text(int page, int id) const { return Page(page)->GetDlgItemText(id); }
   [[nodiscard]] QPushButton* Button(int id) const { return sheet.Control<QPushButton>(id); }
-  // The tip the page registered for a control, empty if none.
-  [[nodiscard]] QString ToolTip(int page, int id) const {
-    for (QObject* child : Page(page)->children()) {
-      if (auto* tips = dynamic_cast<CToolTips*>(child)) return tips->ToolText(Control(page, id));
-    }
-    return {};
-  }
   [[nodiscard]] bool ApplyEnabled() const { return Button(kIdApplyNow)->isEnabled(); }
 
   void Click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -56,18 +52,13 @@ struct Sheet {
     QTabBar* tabs = sheet.GetTabControl();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
   }
-  // Clicks into the edit (a focus entry), then replaces its text by typing; a text with tabs,
-  // which the Tab key cannot type, is pasted instead.
+  // Clicks into the edit (a focus entry), then replaces its text by typing.
   void Type(int page, int id, const QString& text) const {
     QLineEdit* edit = Edit(page, id);
     Click(edit);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    if (text.contains(QLatin1Char('\t'))) {
-      edit->insert(text);
-    } else {
-      QTest::keyClicks(edit, text);
-    }
+    QTest::keyClicks(edit, text);
   }
   void Tab() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
   [[nodiscard]] int FocusId(int page) const {

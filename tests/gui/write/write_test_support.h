@@ -1,5 +1,5 @@
 // Helpers of the write tests: a user who answers the modal dialogs, a port that holds a
-// transmission, message-box and standard-error capture, and the example algorithms.
+// transmission, standard-error capture, and the example algorithms.
 #pragma once
 
 #include <QApplication>
@@ -23,13 +23,13 @@
 #include "algorithm/algorithm.h"
 #include "device/port.h"
 #include "gui/framework/dialog.h"
-#include "gui/framework/message_box.h"
+#include "tests/gui/framework/test_support.h"
 
 namespace lunda::test {
 
 // Plays the user's part: each step runs on the next dialog that becomes the active modal widget.
-// A date or instruction dialog met with no step left is cancelled and counted, so that a wrong
-// sequence fails the test instead of hanging it.
+// A date or instruction dialog met with no step left is cancelled, so that a wrong sequence
+// fails the test instead of hanging it.
 class ModalDriver : public QObject {
  public:
   using Step = std::function<void(CDialog&)>;
@@ -46,7 +46,6 @@ class ModalDriver : public QObject {
   }
 
   std::vector<int> seen;  // template ids of the dialogs met, in order
-  int unexpected = 0;
   [[nodiscard]] bool Done() const { return steps.empty(); }
 
  private:
@@ -62,7 +61,6 @@ class ModalDriver : public QObject {
       steps.pop_front();
       step(*dialog);
     } else if (dialog->GetDlgItem(2)) {
-      ++unexpected;
       dialog->EndDialog(2);
     }
   }
@@ -116,24 +114,6 @@ class HeldPort final : public Port {
  private:
   Port& inner;
   std::thread::id uiThread = std::this_thread::get_id();
-};
-
-// Answers every box with OK at once and keeps what it would have shown.
-class MessageBoxRecorder {
- public:
-  MessageBoxRecorder()
-      : previous(SetMessageBoxHandler([this](const MessageBoxRequest& request) {
-          boxes.push_back(request);
-          return 1;
-        })) {}
-  ~MessageBoxRecorder() { SetMessageBoxHandler(previous); }
-  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-  std::vector<MessageBoxRequest> boxes;
-
- private:
-  MessageBoxHandler previous;
 };
 
 // What is written to std::cerr while it lives.
