@@ -20,6 +20,19 @@ struct LineCase {
   int purpose;  // index whose text must be "x", -1 for none
 };
 
+// The line in test names, with bytes outside printable ASCII as \xNN so ctest can list it.
+void PrintTo(const LineCase& c, std::ostream* out) {
+  for (const char ch : c.line) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 0x20 && byte < 0x7F) {
+      *out << ch;
+    } else {
+      *out << "\\x"
+           << "0123456789abcdef"[byte >> 4] << "0123456789abcdef"[byte & 15];
+    }
+  }
+}
+
 class DescriptionLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(DescriptionLineTest, SetsOnlyTheFieldItsKeyNames) {

@@ -29,6 +29,10 @@ struct ByteCase {
   std::vector<std::uint8_t> writes;
 };
 
+void PrintTo(const ByteCase& c, std::ostream* out) {
+  *out << "0x" << std::hex << static_cast<int>(c.value);
+}
+
 class SendByteTest : public testing::TestWithParam<ByteCase> {};
 
 TEST_P(SendByteTest, WritesThreeValuesPerBitLeastSignificantFirst) {

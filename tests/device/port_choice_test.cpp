@@ -13,6 +13,8 @@ struct ChoiceCase {
   std::optional<PortChoice> expected;
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class PortChoiceTest : public testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(PortChoiceTest, ParsesOrExplains) {

@@ -47,6 +47,9 @@ struct OpenFailure {
   const char* advice;
 };
 
+// Names each case by the advice it expects, in test names and in ctest's list.
+void PrintTo(const OpenFailure& failure, std::ostream* out) { *out << failure.advice; }
+
 class PpdevOpenFailureTest : public testing::TestWithParam<OpenFailure> {};
 
 TEST_P(PpdevOpenFailureTest, NamesTheRemedyAndLeavesNothingOpen) {
