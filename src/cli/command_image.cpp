@@ -13,21 +13,9 @@ int RunImage(const CommandContext& context, CommandArgs args) {
   std::string output;
   std::string indexText;
   std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const PatchOptionMatch patch = TakePatchOption(args, i, options, error);
-    if (patch == PatchOptionMatch::kBad) return Fail(context, kExitUsage, error);
-    if (patch == PatchOptionMatch::kTaken) continue;
-    const OptionMatch match = MatchOption(args, i, "--output", output);
-    if (match == OptionMatch::kMissingValue)
-      return Fail(context, kExitUsage, "--output needs a file");
-    if (match == OptionMatch::kYes) continue;
-    if (args[i].starts_with("--") || !indexText.empty()) {
-      return Fail(context, kExitUsage, "image: unexpected argument '" + args[i] + "'");
-    }
-    indexText = args[i];
+  if (!ParsePatchArguments("image", args, {{"--output", &output}}, options, indexText, error)) {
+    return Fail(context, kExitUsage, error);
   }
-  if (indexText.empty()) return Fail(context, kExitUsage, "image: INDEX is missing");
-  if (!options.date) return Fail(context, kExitUsage, "image: --date is missing");
   if (output.empty()) return Fail(context, kExitUsage, "image: --output is missing");
 
   AlgorithmCatalogue catalogue;

@@ -57,21 +57,10 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
   std::string vcd;
   std::string indexText;
   std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const PatchOptionMatch patch = TakePatchOption(args, i, options, error);
-    if (patch == PatchOptionMatch::kBad) return Fail(context, kExitUsage, error);
-    if (patch == PatchOptionMatch::kTaken) continue;
-    OptionMatch match = MatchOption(args, i, "--port", portText);
-    if (match == OptionMatch::kNo) match = MatchOption(args, i, "--vcd", vcd);
-    if (match == OptionMatch::kMissingValue)
-      return Fail(context, kExitUsage, args[i] + " needs a value");
-    if (match == OptionMatch::kYes) continue;
-    if (args[i].starts_with("--") || !indexText.empty())
-      return Fail(context, kExitUsage, "write: unexpected argument '" + args[i] + "'");
-    indexText = args[i];
+  if (!ParsePatchArguments("write", args, {{"--port", &portText}, {"--vcd", &vcd}}, options,
+                           indexText, error)) {
+    return Fail(context, kExitUsage, error);
   }
-  if (indexText.empty()) return Fail(context, kExitUsage, "write: INDEX is missing");
-  if (!options.date) return Fail(context, kExitUsage, "write: --date is missing");
   PortChoice choice;
   if (!ParsePortChoice(portText, choice, error)) return Fail(context, kExitUsage, error);
 

@@ -181,4 +181,35 @@ CAlgorithm* PatchSelectedAlgorithm(const std::filesystem::path& dataDir, std::st
   return algorithm;
 }
 
+bool ParsePatchArguments(std::string_view command, CommandArgs args,
+                         std::initializer_list<ValueOption> valueOptions, PatchOptions& options,
+                         std::string& indexText, std::string& error) {
+  const std::string prefix = std::string(command) + ": ";
+  error.clear();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const PatchOptionMatch patch = TakePatchOption(args, i, options, error);
+    if (patch == PatchOptionMatch::kBad) return false;
+    if (patch == PatchOptionMatch::kTaken) continue;
+    OptionMatch match = OptionMatch::kNo;
+    for (const ValueOption& option : valueOptions) {
+      if (match == OptionMatch::kNo) match = MatchOption(args, i, option.name, *option.value);
+    }
+    if (match == OptionMatch::kMissingValue) {
+      error = prefix + args[i] + " needs a value";
+      return false;
+    }
+    if (match == OptionMatch::kYes) continue;
+    if (args[i].starts_with("--") || !indexText.empty()) {
+      error = prefix + "unexpected argument '" + args[i] + "'";
+      return false;
+    }
+    indexText = args[i];
+  }
+  if (indexText.empty())
+    error = prefix + "INDEX is missing";
+  else if (!options.date)
+    error = prefix + "--date is missing";
+  return error.empty();
+}
+
 }  // namespace lunda::cli

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,20 @@ enum class PatchOptionMatch { kNotMine, kTaken, kBad };
 // Takes args[i] when it is --date or --set (advancing i past its value), else kNotMine.
 [[nodiscard]] PatchOptionMatch TakePatchOption(CommandArgs args, std::size_t& i,
                                                PatchOptions& options, std::string& error);
+
+// A value option of one command besides --date and --set, e.g. {"--output", &output}.
+struct ValueOption {
+  std::string_view name;
+  std::string* value;
+};
+
+// Reads the arguments of a command that patches an image: --date, --set, the command's own value
+// options and one INDEX. False, with error naming the command, for any other argument, a missing
+// value, or a missing INDEX or --date.
+[[nodiscard]] bool ParsePatchArguments(std::string_view command, CommandArgs args,
+                                       std::initializer_list<ValueOption> valueOptions,
+                                       PatchOptions& options, std::string& indexText,
+                                       std::string& error);
 
 // Scans dataDir and picks the algorithm at a 0-based INDEX of the catalogue order.
 [[nodiscard]] CAlgorithm* SelectAlgorithm(const std::filesystem::path& dataDir,
