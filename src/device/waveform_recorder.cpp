@@ -77,7 +77,7 @@ void WaveformRecorder::Write(std::uint8_t value) {
 
 std::uint8_t WaveformRecorder::Read() { return inner->Read(); }
 
-std::string WaveformRecorder::LastError() const { return inner->LastError(); }
+std::optional<PortFault> WaveformRecorder::LastFault() const { return inner->LastFault(); }
 
 bool WaveformRecorder::Close(std::string& error) {
   if (!file.is_open()) return true;
