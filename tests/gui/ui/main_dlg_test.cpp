@@ -127,7 +127,9 @@ class MainDlgTest : public QObject {
     // worked on, wherever the current row stands.
     const QRect row = w.List().visualItemRect(w.List().item(1));
     QTest::mouseClick(w.List().viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    QCOMPARE(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
     QTest::keyClick(&w.List(), Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
     w.List().selectionModel()->setCurrentIndex(w.List().model()->index(0, 0),
                                                QItemSelectionModel::NoUpdate);
     auto* button = w.dialog->Control<QPushButton>(kIdParameters);
