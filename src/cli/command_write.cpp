@@ -117,9 +117,10 @@ const Command kWriteCommand{
     "write",
     "write INDEX --date YYYY-MM-DD [--set NAME=VALUE]... [--port PORT] [--vcd FILE]\n"
     "  Patches the algorithm's image like 'image' and clocks it into a controller, about 28 s.\n"
+    "  A port that fails lunda's start-up test (0x14 written, read back) gets nothing.\n"
     "  --port sim | /dev/parportN | io:ADDRESS   the port (default: the first parallel port);\n"
     "                      sim is a simulated controller that checks what it receives\n"
-    "  --vcd FILE          also records the port's lines as a waveform (GTKWave, PulseView)",
+    "  --vcd FILE          also records the port's lines as a VCD waveform (sigrok: see README)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
       return RunWrite(context, args, clock);
