@@ -10,8 +10,9 @@ namespace {
 
 using Step = PortFault::Step;
 
-// %1 stands for the port, %2 for the system's text of the code. A row with code 0 words the codes
-// of its step that have no row of their own.
+// %1 stands for the port, %2 for the system's text of the code, which the Russian rows leave out
+// where the remedy says enough. A row with code 0 words the codes of its step that have no row of
+// their own.
 struct Wording {
   Step step;
   int code;
@@ -40,9 +41,9 @@ constexpr Wording kWordings[] = {
      "Порт %1 занят другим драйвером: выгрузите модуль lp (sudo rmmod lp)."},
     {Step::kClaim, 0, "cannot claim %1: %2", "Не могу занять порт %1: %2."},
     {Step::kWrite, 0, "writing %1 failed: %2 (was the port unplugged or its module unloaded?)",
-     "Запись в порт %1 не удалась (%2): не отключён ли порт или его модуль ядра?"},
+     "Запись в порт %1 не удалась: не отключён ли порт или его модуль ядра?"},
     {Step::kRead, 0, "reading %1 failed: %2 (was the port unplugged or its module unloaded?)",
-     "Чтение порта %1 не удалось (%2): не отключён ли порт или его модуль ядра?"},
+     "Чтение порта %1 не удалось: не отключён ли порт или его модуль ядра?"},
     {Step::kDirectIo, EACCES,
      "no access to I/O port %1: %2 (direct I/O needs root; better use /dev/parport0 as a member "
      "of the group lp)",
