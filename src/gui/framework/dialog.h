@@ -117,6 +117,8 @@ class CDialog : public QDialog {
   QHash<const QObject*, const ControlTemplate*> templatesByControl_;
   bool created_ = false;
   int exchangeDepth_ = 0;
+  // The control whose focus entry its handler just refused, until the click that gave it.
+  const QObject* refusedEntry_ = nullptr;
 };
 
 }  // namespace lunda
