@@ -69,6 +69,7 @@ class HelpWindowTest : public QObject {
         QTest::mouseClick(window.Control<QPushButton>(kIdHelpButton), Qt::LeftButton);
         if (HelpWindow* help = VisibleHelpWindow()) {
           topics << help->CurrentTopic();
+          if (QTreeWidgetItem* entry = help->Contents()->currentItem()) topics << entry->text(0);
           ClickContents(*help, QStringLiteral("Запись алгоритма в прибор"));
           topics << help->CurrentTopic();
           auto& list = *window.Control<CAlgorithmListBox>(kIdAlgorithmList);
@@ -83,7 +84,8 @@ class HelpWindowTest : public QObject {
       window.EndDialog(kIdCancel);
     });
     window.DoModal();
-    QCOMPARE(topics, (QStringList{"/main-window.htm", "/write.htm", "/main-window.htm"}));
+    QCOMPARE(topics, (QStringList{"/main-window.htm", "Главное окно", "/write.htm",
+                                  "/main-window.htm"}));
     QVERIFY(sameWindow);
     QCOMPARE(selectedRow, 1);
   }

@@ -164,11 +164,15 @@ bool HelpWindow::ShowContext(std::uint32_t contextId) {
 
 QString HelpWindow::CurrentTopic() const { return browser_->source().path(); }
 
-void HelpWindow::SelectContentsEntry() {
-  const QString current = CurrentTopic();
+void HelpWindow::SelectContentsEntry(const QUrl& page) {
+  const auto leadsThere = [&page](const QTreeWidgetItem* item) {
+    return item && QUrl(item->data(0, kTopicRole).toString()).path() == page.path();
+  };
+  // An entry for a section of the page (an anchor) stays marked when it led there.
+  if (leadsThere(contents_->currentItem())) return;
   QTreeWidgetItem* match = nullptr;
   for (QTreeWidgetItemIterator it(contents_); *it && match == nullptr; ++it) {
-    if (QUrl((*it)->data(0, kTopicRole).toString()).path() == current) match = *it;
+    if (leadsThere(*it)) match = *it;
   }
   const QSignalBlocker blocker(contents_);
   contents_->setCurrentItem(match);

@@ -49,8 +49,9 @@ class HelpWindow : public QWidget {
   void FillContents(const std::vector<SitemapItem>& items, QTreeWidgetItem* parent);
   void FillIndex(const std::vector<SitemapItem>& items, int depth);
   void FilterIndex(const QString& text);
-  // Marks the contents entry of the page shown, without navigating.
-  void SelectContentsEntry();
+  // Marks the contents entry of the page now shown, without navigating. The browser announces
+  // the page before its source() follows, so the page comes from the announcement.
+  void SelectContentsEntry(const QUrl& page);
   [[nodiscard]] std::vector<SitemapItem> ReadSitemap(const std::string& name) const;
 
   std::filesystem::path path_;
