@@ -1,17 +1,21 @@
 // #SYSTEM: a version word, then entries of a 16-bit code, a 16-bit length and that many bytes.
 #include "gui/help/chm_system.h"
 
+#include <utility>
+
 #include "gui/help/chm_bytes.h"
 
 namespace lunda {
 namespace {
 
-enum SystemCode : std::uint16_t {
-  kContentsFile = 0,
-  kIndexFile = 1,
-  kDefaultTopic = 2,
-  kTitle = 3,
-  kLanguage = 4,
+constexpr std::uint16_t kLanguageCode = 4;
+
+// The entries that hold a text, by code.
+constexpr std::pair<std::uint16_t, std::string ChmSystem::*> kTextEntries[] = {
+    {0, &ChmSystem::contentsFile},
+    {1, &ChmSystem::indexFile},
+    {2, &ChmSystem::defaultTopic},
+    {3, &ChmSystem::title},
 };
 
 // Entry texts end with a zero byte inside their length.
@@ -32,24 +36,9 @@ ChmSystem ParseChmSystem(std::string_view bytes) {
     if (length > bytes.size() - at) break;
     const std::string_view data = bytes.substr(at, length);
     at += length;
-    switch (code) {
-      case kContentsFile:
-        system.contentsFile = EntryText(data);
-        break;
-      case kIndexFile:
-        system.indexFile = EntryText(data);
-        break;
-      case kDefaultTopic:
-        system.defaultTopic = EntryText(data);
-        break;
-      case kTitle:
-        system.title = EntryText(data);
-        break;
-      case kLanguage:
-        if (data.size() >= 4) system.languageId = ReadLe32(data, 0);
-        break;
-      default:
-        break;
+    if (code == kLanguageCode && data.size() >= 4) system.languageId = ReadLe32(data, 0);
+    for (const auto& [textCode, field] : kTextEntries) {
+      if (code == textCode) system.*field = EntryText(data);
     }
   }
   return system;

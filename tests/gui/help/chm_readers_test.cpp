@@ -1,13 +1,11 @@
-// The readers of the CHM's internal files, fed the damaged and unusual input a file may hold.
+// The readers of the contents, index and context map, fed the damaged and unusual input a file
+// may hold.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "algorithm/cp1251.h"
 #include "gui/help/chm_context_map.h"
 #include "gui/help/chm_sitemap.h"
-#include "gui/help/chm_system.h"
-#include "gui/help/chm_text.h"
 
 namespace lunda {
 namespace {
@@ -103,27 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         ContextMapCase{
             "count beyond the data", Le32(800) + Le32(7) + Le32(8) + Le32(9), {{7, "/b.htm"}}},
         ContextMapCase{"too short", "\x10", {}}));
-
-TEST(ChmSystemTest, ReadsTheEntriesBeforeDamage) {
-  const auto entry = [](std::uint16_t code, const std::string& data) {
-    return std::string{static_cast<char>(code), 0, static_cast<char>(data.size()), 0} + data;
-  };
-  const std::string bytes = Le32(3) + entry(3, std::string("Title\0", 6)) + entry(9, "HHA") +
-                            entry(4, Le32(0x419) + Le32(0)) + entry(0, std::string("a.hhc\0", 6)) +
-                            entry(2, "index.htm") + std::string("\x01\x00\x40\x00short", 9);
-  const ChmSystem system = ParseChmSystem(bytes);
-  EXPECT_EQ(system.title, "Title");
-  EXPECT_EQ(system.languageId, 0x419u);
-  EXPECT_EQ(system.contentsFile, "a.hhc");
-  EXPECT_EQ(system.defaultTopic, "index.htm");
-  EXPECT_EQ(system.indexFile, "");
-}
-
-TEST(HelpTextTest, PagesAreWindows1251UnlessTheyDeclareUtf8) {
-  EXPECT_EQ(HelpTextToUtf8(Utf8ToCp1251("<p>Запись</p>")), "<p>Запись</p>");
-  const std::string utf8Page = "<meta content=\"text/html; Charset=UTF-8\"><p>Запись</p>";
-  EXPECT_EQ(HelpTextToUtf8(utf8Page), utf8Page);
-}
 
 }  // namespace
 }  // namespace lunda

@@ -3,8 +3,8 @@
 
 #include <QTextDocument>
 
+#include "algorithm/cp1251.h"
 #include "gui/help/chm_file.h"
-#include "gui/help/chm_text.h"
 
 namespace lunda {
 namespace {
@@ -31,7 +31,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   if (type == QTextDocument::ImageResource) {
     return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
   }
-  return QString::fromStdString(HelpTextToUtf8(*bytes));
+  return QString::fromStdString(Cp1251ToUtf8(*bytes));
 }
 
 }  // namespace lunda

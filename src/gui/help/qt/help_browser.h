@@ -9,7 +9,8 @@ namespace lunda {
 class ChmFile;
 
 // Pages are addressed as chm:/path inside the file, so that links resolve against the page
-// that holds them; nothing is ever loaded from the disk or the network.
+// that holds them; nothing is ever loaded from the disk or the network. The help is compiled for
+// Russian, which viewers read as Windows-1251, so its texts are in that code page.
 class HelpBrowser : public QTextBrowser {
   Q_OBJECT
 

@@ -14,8 +14,8 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "algorithm/cp1251.h"
 #include "gui/help/chm_sitemap.h"
-#include "gui/help/chm_text.h"
 #include "gui/help/qt/help_browser.h"
 
 namespace lunda {
@@ -39,7 +39,7 @@ QString EntryTopic(const SitemapItem& item) {
 HelpWindow::HelpWindow(std::filesystem::path path, std::unique_ptr<ChmFile> file)
     : QWidget(nullptr, Qt::Window), path_(std::move(path)), file_(std::move(file)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  const std::string title = HelpTextToUtf8(file_->System().title);
+  const std::string title = Cp1251ToUtf8(file_->System().title);
   setWindowTitle(title.empty() ? QStringLiteral("Справка") : QString::fromStdString(title));
 
   browser_ = new HelpBrowser(*file_, this);
@@ -113,7 +113,7 @@ QWidget* HelpWindow::BuildNavigation() {
 std::vector<SitemapItem> HelpWindow::ReadSitemap(const std::string& name) const {
   if (name.empty()) return {};
   const std::optional<std::string> bytes = file_->Read('/' + name);
-  return bytes ? ParseSitemap(HelpTextToUtf8(*bytes)) : std::vector<SitemapItem>{};
+  return bytes ? ParseSitemap(Cp1251ToUtf8(*bytes)) : std::vector<SitemapItem>{};
 }
 
 void HelpWindow::FillContents(const std::vector<SitemapItem>& items, QTreeWidgetItem* parent) {
