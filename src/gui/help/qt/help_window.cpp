@@ -44,17 +44,17 @@ HelpWindow::HelpWindow(std::filesystem::path path, std::unique_ptr<ChmFile> file
 
   browser_ = new HelpBrowser(*file_, this);
   auto* toolBar = new QToolBar(this);
-  back_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"),
-                             browser_, &QTextBrowser::backward);
-  back_->setShortcut(QKeySequence::Back);
-  forward_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                QStringLiteral("Вперёд"), browser_, &QTextBrowser::forward);
-  forward_->setShortcut(QKeySequence::Forward);
+  QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                     QStringLiteral("Назад"), browser_, &QTextBrowser::backward);
+  back->setShortcut(QKeySequence::Back);
+  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                        QStringLiteral("Вперёд"), browser_, &QTextBrowser::forward);
+  forward->setShortcut(QKeySequence::Forward);
   toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  back_->setEnabled(false);
-  forward_->setEnabled(false);
-  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
-  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectContentsEntry);
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);

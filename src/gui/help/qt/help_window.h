@@ -8,7 +8,6 @@
 
 #include "gui/help/chm_file.h"
 
-class QAction;
 class QLineEdit;
 class QListWidget;
 class QTreeWidget;
@@ -37,12 +36,7 @@ class HelpWindow : public QWidget {
   // The page shown, as its path in the file, without an anchor.
   [[nodiscard]] QString CurrentTopic() const;
 
-  [[nodiscard]] HelpBrowser* Browser() const { return browser_; }
   [[nodiscard]] QTreeWidget* Contents() const { return contents_; }
-  [[nodiscard]] QListWidget* Index() const { return index_; }
-  [[nodiscard]] QLineEdit* IndexFilter() const { return indexFilter_; }
-  [[nodiscard]] QAction* BackAction() const { return back_; }
-  [[nodiscard]] QAction* ForwardAction() const { return forward_; }
 
  private:
   QWidget* BuildNavigation();
@@ -60,8 +54,6 @@ class HelpWindow : public QWidget {
   QTreeWidget* contents_ = nullptr;
   QListWidget* index_ = nullptr;
   QLineEdit* indexFilter_ = nullptr;
-  QAction* back_ = nullptr;
-  QAction* forward_ = nullptr;
 };
 
 }  // namespace lunda
