@@ -38,6 +38,9 @@ CDialog::~CDialog() = default;
 
 int CDialog::DoModal() {
   if (!Create()) return -1;
+  // As a classic modal dialog disables its owner and nothing else: windows without an owner,
+  // such as the help window, stay usable beside it.
+  setWindowModality(Qt::WindowModal);
   return exec();
 }
 
@@ -179,6 +182,13 @@ void CDialog::DispatchCommand(int id) {
 }
 
 bool CDialog::HandleDialogKey(QObject* target, const QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    // F1 asks for the help of the window it is pressed in: its Help button, where it has one.
+    CDialog* top = CommandTarget();
+    const QWidget* help = top->GetDlgItem(kIdHelp);
+    if (help && help->isEnabled()) top->DispatchCommand(kIdHelp);
+    return help != nullptr;
+  }
   const bool enter = IsEnterKey(event);
   if ((!enter && event->key() != Qt::Key_Escape) ||
       (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
