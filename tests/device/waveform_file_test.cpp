@@ -88,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         VcdCase{
             "time backwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
         VcdCase{"not a VCD", "hello world\n", {}},
-        VcdCase{"bad time", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}}),
+        VcdCase{"bad time", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
+        VcdCase{"stamp beyond 64-bit nanoseconds",
+                "$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
+                "#92233720368 b1 !\n",
+                {}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace
