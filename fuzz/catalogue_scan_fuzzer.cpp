@@ -44,8 +44,8 @@ void BuildFolder(std::string_view text, const fs::path& dir) {
   while (pos != std::string_view::npos && files < kMaxFiles) {
     if (text[pos] == '\n') ++pos;
     const std::size_t nameEnd = std::min(text.find('\n', pos), text.size());
-    const fs::path relative = SafeRelative(text.substr(pos + kHeader.size(),
-                                                       nameEnd - pos - kHeader.size()));
+    const fs::path relative =
+        SafeRelative(text.substr(pos + kHeader.size(), nameEnd - pos - kHeader.size()));
     std::size_t next = text.find("\n" + std::string(kHeader), nameEnd);
     const std::size_t bodyStart = std::min(nameEnd + 1, text.size());
     const std::size_t bodyEnd = next == std::string_view::npos ? text.size() : next;

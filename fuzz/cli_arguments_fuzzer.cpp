@@ -16,8 +16,8 @@
 
 namespace {
 
-using lunda::fuzz::Check;
 using lunda::cli::CommandArgs;
+using lunda::fuzz::Check;
 
 constexpr std::size_t kMaxArgs = 16;
 const std::filesystem::path kData = LUNDA_EXAMPLES_DATA;
@@ -48,8 +48,8 @@ void CheckValueParsers(const std::string& arg) {
   if (!lunda::cli::ParseSetting(arg, setting, error)) {
     Check(!error.empty(), "a refused setting says why");
   } else {
-    const int limit = setting.field == lunda::cli::ParamSetting::Field::kDelay ? lunda::kDelayCount
-                                                                                : 4;
+    const int limit =
+        setting.field == lunda::cli::ParamSetting::Field::kDelay ? lunda::kDelayCount : 4;
     Check(setting.index >= 0 && setting.index < limit, "a setting names a real parameter");
   }
   lunda::PortChoice port;

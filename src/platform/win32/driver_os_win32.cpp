@@ -6,6 +6,8 @@
 // windows.h first: the shell headers rely on its types.
 #include <shlobj.h>
 
+#include "platform/replace_file.h"
+
 namespace lunda {
 namespace {
 
@@ -72,14 +74,14 @@ HANDLE OpenForRead(const std::string& path) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool WriteAll(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) return false;
-  DWORD written = 0;
-  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) !=
-             0 &&
-         written == bytes.size() && FlushFileBuffers(file.Get()) != 0;
+// The A calls take paths in the ANSI code page; the file replacement works on wide paths.
+std::filesystem::path FromAnsi(const std::string& path) {
+  if (path.empty()) return {};
+  const int size = static_cast<int>(path.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), length);
+  return wide;
 }
 
 }  // namespace
@@ -132,14 +134,8 @@ FileBytes Win32DriverOs::ReadWholeFile(const std::string& path) {
 }
 
 bool Win32DriverOs::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string fresh = path + ".new";
-  if (WriteAll(fresh, bytes) &&
-      MoveFileExA(fresh.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
-    return true;
-  }
-  DeleteFileA(fresh.c_str());
-  return false;
+  std::error_code error;
+  return ReplaceFileContents(FromAnsi(path), bytes, error);
 }
 
 bool Win32DriverOs::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
