@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "platform/replace_file.h"
+#include "platform/win32/wide_text.h"
 
 namespace lunda {
 namespace {
@@ -74,16 +75,6 @@ HANDLE OpenForRead(const std::string& path) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// The A calls take paths in the ANSI code page; the file replacement works on wide paths.
-std::filesystem::path FromAnsi(const std::string& path) {
-  if (path.empty()) return {};
-  const int size = static_cast<int>(path.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), length);
-  return wide;
-}
-
 }  // namespace
 
 std::optional<std::uint32_t> Win32DriverOs::PlatformId() {
@@ -135,7 +126,8 @@ FileBytes Win32DriverOs::ReadWholeFile(const std::string& path) {
 
 bool Win32DriverOs::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   std::error_code error;
-  return ReplaceFileContents(FromAnsi(path), bytes, error);
+  // The A calls take paths in the ANSI code page; the replacement works on wide ones.
+  return ReplaceFileContents(MultiByteToWide(path, CP_ACP), bytes, error);
 }
 
 bool Win32DriverOs::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
