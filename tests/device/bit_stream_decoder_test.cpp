@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A waveform file may name any unit; the rest's 2T must not overflow into a length of nothing.
 TEST(BitStreamDecoderTest, AUnitBeyondAnyCounterFindsEveryStepShort) {
   BitStreamDecoder decoder(1'000'000'000, std::numeric_limits<std::int64_t>::max());
-  for (const auto [time, value] : {std::pair{0, 0x01}, {10, 0x81}, {20, 0x80}, {30, 0x81}})
+  for (const auto& [time, value] : {std::pair{0, 0x01}, {10, 0x81}, {20, 0x80}, {30, 0x81}})
     decoder.Feed(time, static_cast<std::uint8_t>(value));
   const TransferReport report = decoder.Result(40);
   EXPECT_EQ(report.stepsTimed, 3u);  // set-up, clock low, rest

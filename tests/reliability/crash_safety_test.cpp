@@ -31,7 +31,7 @@ using Args = std::vector<std::string>;
 
 int Rounds() {
   const char* text = std::getenv("LUNDA_KILL_ROUNDS");
-  return text != nullptr ? std::atoi(text) : 150;
+  return text != nullptr ? std::atoi(text) : 100;
 }
 
 std::string ReadAll(const fs::path& path) {
@@ -143,8 +143,9 @@ TEST(CrashSafety, RegistrationListIsTheOldOrTheWholeNewList) {
   withOwn.push_back(kOwnRegistrationNumber);
 
   const Args forever = {LUNDA_REGISTRATION_WRITER, dir.path().string(), "0"};
+  const Args installAndRemove = {LUNDA_REGISTRATION_WRITER, dir.path().string(), "2"};
   const auto start = Clock::now();
-  ASSERT_EQ(RunToEnd({LUNDA_REGISTRATION_WRITER, dir.path().string(), "20"}), 0);
+  ASSERT_EQ(RunToEnd(installAndRemove), 0);
   RandomDelay delay(Clock::now() - start);
   KillTally tally;
   for (int round = 0; round < Rounds(); ++round) {
@@ -157,7 +158,7 @@ TEST(CrashSafety, RegistrationListIsTheOldOrTheWholeNewList) {
     tally.leftTemporary += names.contains("WinIo.cnt.partial");
     EXPECT_EQ(names.size(), 3u + names.contains("WinIo.cnt.partial"));
   }
-  ASSERT_EQ(RunToEnd({LUNDA_REGISTRATION_WRITER, dir.path().string(), "2"}), 0);
+  ASSERT_EQ(RunToEnd(installAndRemove), 0);
   EXPECT_EQ(Names(folder), (std::set<std::string>{"WinIo.cnt", "WinIo.dll", "WinIo.sys"}));
   Report("WinIo.cnt", tally);
 }
