@@ -1,9 +1,7 @@
 // write and decode: a whole image through the simulated controller and back out of its recording.
 #include "cli/command_write.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -14,6 +12,11 @@
 #include "cli/cli.h"
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace lunda::cli {
 namespace {
@@ -65,6 +68,7 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   EXPECT_NE(decodeOut.str().find("Number: 12"), std::string::npos) << decodeOut.str();
 }
 
+#ifndef _WIN32
 // Standard error on a pseudo-terminal while it lives, so that the write shows its progress line.
 class StderrOnTerminal {
  public:
@@ -116,6 +120,7 @@ TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
   EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Verdict: good"), std::string::npos) << shown;
 }
+#endif
 
 TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream out;
