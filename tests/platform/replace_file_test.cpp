@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -19,16 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::set<fs::path> Names(const fs::path& folder) {
-  std::set<fs::path> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
-}
+std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheFileAsItWas) {
   testing::TempDir dir;
@@ -36,8 +25,8 @@ TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheFileAsItWas) {
   std::error_code error;
   ASSERT_TRUE(ReplaceFileContents(target, Bytes(10'000, 1), error)) << error.message();
   ASSERT_TRUE(ReplaceFileContents(target, Bytes{2, 3}, error)) << error.message();
-  EXPECT_EQ(ReadAll(target), (Bytes{2, 3}));
-  EXPECT_EQ(Names(dir.path()), std::set<fs::path>{"list.cnt"});
+  EXPECT_EQ(dir.Read("list.cnt"), Text({2, 3}));
+  EXPECT_EQ(dir.Names(), std::set<std::string>{"list.cnt"});
 
   EXPECT_FALSE(ReplaceFileContents(dir.path() / "missing" / "x", Bytes{1}, error));
   EXPECT_TRUE(error);
@@ -46,7 +35,7 @@ TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheFileAsItWas) {
   EXPECT_FALSE(ReplaceFileContents(dir.path() / "folder", Bytes{1}, error));
   EXPECT_TRUE(error);
   EXPECT_TRUE(fs::is_directory(dir.path() / "folder"));
-  EXPECT_EQ(Names(dir.path()), (std::set<fs::path>{"folder", "list.cnt"}));
+  EXPECT_EQ(dir.Names(), (std::set<std::string>{"folder", "list.cnt"}));
 }
 
 // Two writers of one target: the file always holds one of them whole. On POSIX they take turns;
@@ -70,9 +59,9 @@ TEST(ReplaceFileContents, WritersOfOneTargetNeverMixTheirBytes) {
 #ifndef _WIN32
   EXPECT_EQ(written[0] + written[1], 100);
 #endif
-  const Bytes left = ReadAll(target);
-  EXPECT_TRUE(left == contents[0] || left == contents[1]) << left.size();
-  EXPECT_EQ(Names(dir.path()), std::set<fs::path>{"image.bin"});
+  const std::string left = dir.Read("image.bin");
+  EXPECT_TRUE(left == Text(contents[0]) || left == Text(contents[1])) << left.size();
+  EXPECT_EQ(dir.Names(), std::set<std::string>{"image.bin"});
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -32,17 +30,6 @@ using Args = std::vector<std::string>;
 int Rounds() {
   const char* text = std::getenv("LUNDA_KILL_ROUNDS");
   return text != nullptr ? std::atoi(text) : 100;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::set<std::string> Names(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
 }
 
 pid_t Spawn(const Args& args) {
@@ -106,7 +93,7 @@ TEST(CrashSafety, ImageOutputIsTheOldOrTheWholeNewImage) {
   std::string expected[2];
   for (int i : {1, 0}) {
     ASSERT_EQ(RunToEnd(writes[i]), 0);
-    expected[i] = ReadAll(output);
+    expected[i] = dir.Read("alg.bin");
   }
   ASSERT_NE(expected[0], expected[1]);
 
@@ -116,16 +103,16 @@ TEST(CrashSafety, ImageOutputIsTheOldOrTheWholeNewImage) {
   KillTally tally;
   for (int round = 0; round < Rounds(); ++round) {
     tally.killed += KillAfter(writes[round % 2], delay());
-    const std::string left = ReadAll(output);
+    const std::string left = dir.Read("alg.bin");
     ASSERT_TRUE(left == expected[0] || left == expected[1])
         << "round " << round << ": " << left.size() << " bytes";
-    const std::set<std::string> names = Names(dir.path());
+    const std::set<std::string> names = dir.Names();
     tally.leftTemporary += names.contains("alg.bin.partial");
     EXPECT_EQ(names.size(), 1u + names.contains("alg.bin.partial"));
   }
   ASSERT_EQ(RunToEnd(writes[0]), 0);
-  EXPECT_EQ(ReadAll(output), expected[0]);
-  EXPECT_EQ(Names(dir.path()), std::set<std::string>{"alg.bin"});
+  EXPECT_EQ(dir.Read("alg.bin"), expected[0]);
+  EXPECT_EQ(dir.Names(), std::set<std::string>{"alg.bin"});
   Report("image --output", tally);
 }
 
@@ -150,16 +137,16 @@ TEST(CrashSafety, RegistrationListIsTheOldOrTheWholeNewList) {
   KillTally tally;
   for (int round = 0; round < Rounds(); ++round) {
     tally.killed += KillAfter(forever, delay());
-    const std::string left = ReadAll(folder / "WinIo.cnt");
+    const std::string left = dir.Read("Vilt/WinIo.cnt");
     const auto list = ParseRegistrationList(std::vector<std::uint8_t>(left.begin(), left.end()));
     ASSERT_TRUE(list == others || list == withOwn)
         << "round " << round << ": " << left.size() << " bytes";
-    const std::set<std::string> names = Names(folder);
+    const std::set<std::string> names = dir.Names("Vilt");
     tally.leftTemporary += names.contains("WinIo.cnt.partial");
     EXPECT_EQ(names.size(), 3u + names.contains("WinIo.cnt.partial"));
   }
   ASSERT_EQ(RunToEnd(installAndRemove), 0);
-  EXPECT_EQ(Names(folder), (std::set<std::string>{"WinIo.cnt", "WinIo.dll", "WinIo.sys"}));
+  EXPECT_EQ(dir.Names("Vilt"), (std::set<std::string>{"WinIo.cnt", "WinIo.dll", "WinIo.sys"}));
   Report("WinIo.cnt", tally);
 }
 
