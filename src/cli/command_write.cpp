@@ -14,6 +14,7 @@
 #include "device/lpt_transmitter.h"
 #include "device/port_choice.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 #include "platform/terminal.h"
 
 namespace lunda::cli {
@@ -30,8 +31,7 @@ void ShowProgress(std::ostream& err, std::uint32_t sent, std::uint32_t total) {
   err << line << std::flush;
 }
 
-int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJob& job) {
-  LptTransmitter transmitter(port, clock);
+int Transmit(const CommandContext& context, LptTransmitter& transmitter, TransmitJob& job) {
   const bool progress = &context.err == &std::cerr && StderrIsTerminal();
   if (!progress) return transmitter.TransmitThreadProc(&job);
   std::atomic<int> code = 0;
@@ -51,7 +51,7 @@ int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJo
 
 }  // namespace
 
-int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock, Scheduler& scheduler) {
   PatchOptions options;
   std::string portText(DefaultPortText());
   std::string vcd;
@@ -78,7 +78,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
   clock.Sleep(kSettle);
   TransmitJob job;
   job.algorithm = algorithm;
-  const int code = Transmit(context, port, clock, job);
+  LptTransmitter transmitter(port, clock, scheduler);
+  const int code = Transmit(context, transmitter, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
@@ -93,7 +94,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
     context.err << FormatTransferReport(report);
     if (!IsGoodTransfer(report)) return kExitFailure;
   }
-  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << ".\n";
+  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << " ("
+              << SchedulingModeName(job.scheduling) << " scheduling).\n";
   return kExitOk;
 }
 
@@ -106,7 +108,7 @@ const Command kWriteCommand{
     "  --vcd FILE          also records the port's lines as a waveform (GTKWave, PulseView)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
-      return RunWrite(context, args, clock);
+      return RunWrite(context, args, clock, *CreateSystemScheduler());
     }};
 
 }  // namespace lunda::cli

@@ -11,6 +11,7 @@
 #include "cli/cli.h"
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 
 namespace lunda::cli {
 namespace {
@@ -42,8 +43,10 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler refusing(false);
   const std::vector<std::string> args = WriteArgs();
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk) << err.str();
+  ASSERT_EQ(RunWrite(context, args, clock, refusing), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to sim (default scheduling)"), std::string::npos);
   EXPECT_NE(err.str().find("Verdict: good"), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("Date: 2026-12-06"), std::string::npos);
 
@@ -67,8 +70,9 @@ TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "lpt1"};
-  EXPECT_EQ(RunWrite(context, args, clock), kExitUsage);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler), kExitUsage);
   EXPECT_NE(err.str().find("lpt1"), std::string::npos);
   EXPECT_EQ(clock.Peek(), 0);
 }
