@@ -63,6 +63,8 @@ struct RaiseCase {
   Policy expected;  // while raised
 };
 
+void PrintTo(const RaiseCase& c, std::ostream* out) { *out << c.name; }
+
 class SystemSchedulerTest : public testing::TestWithParam<RaiseCase> {};
 
 TEST_P(SystemSchedulerTest, GrantsWhatTheSystemAllowsAndRestoresTheThread) {
