@@ -25,7 +25,7 @@ inline constexpr std::uint8_t kFrameBit = 0x80;  // D7, high throughout a transm
 inline constexpr std::int64_t kBlockPauseUnits = 700;  // pause after every block, in T
 // The end of a block pause that is busy-waited after the sleep, to absorb how late the sleep
 // wakes: bench_transmitter prints that lateness (see there for the measured figures).
-inline constexpr std::chrono::microseconds kPauseFinalSpin{200};
+inline constexpr std::chrono::microseconds kPauseFinalSpin{500};
 inline constexpr std::uint32_t kBytesPerBlock = 32;
 // Whole transmission of an image of n bytes in T, without the final sleep: 32T a byte and a
 // pause after every 32nd byte, the last one included.
