@@ -149,7 +149,7 @@ int Run(unsigned busyThreads) {
       micros(static_cast<double>(At(clock.lateness, 0.99))),
       micros(static_cast<double>(clock.lateness.back())),
       static_cast<long long>(kPauseFinalSpin.count()));
-  std::printf("CPU time of the transmitting thread: %.2f s (%.0f%% of the wall time)\n", cpuSeconds,
+  std::printf("CPU time of the transmitting thread: %.2f s (%.1f%% of the wall time)\n", cpuSeconds,
               100 * cpuSeconds / seconds);
   return shortest >= 1.0 ? 0 : 1;
 }
