@@ -45,7 +45,7 @@ bool LptTransmitter::SendImage(std::span<const std::uint8_t> image, TransmitJob&
     SendByte(image[i - 1], unit);
     // A port that failed has dropped writes already: the controller got a broken stream, which
     // must not be reported as sent.
-    if (!port.LastError().empty()) return false;
+    if (port.LastFault()) return false;
     job.bytesSent.fetch_add(1, std::memory_order_relaxed);
     // The controller stores each block of 32 bytes during this pause. Sleeping through it keeps
     // a real-time thread from starving the rest of the system.

@@ -1,15 +1,12 @@
-// Opening the help file lunda.chm at a numeric context id, where the platform can.
+// ShowHelpTopic: the help file lunda.chm opened at a numeric context id.
 #pragma once
 
 #include <cstdint>
 
 namespace lunda {
 
-inline constexpr char kHelpFileName[] = "lunda.chm";
-
-// Windows: HTML Help, loaded on first use, with no owner window. Elsewhere: a CHM viewer found
-// on PATH (xchm, kchmviewer) opens the file, which has no context ids it understands. Nothing is
-// reported when there is no file, library or viewer.
+// Finds lunda.chm (HelpFileFolders) and opens it at contextId in this platform's viewer, with
+// no owner window. Nothing happens, and nothing is reported, when there is no help file.
 void ShowHelpTopic(std::uint32_t contextId);
 
 }  // namespace lunda

@@ -7,20 +7,12 @@
 namespace lunda {
 namespace {
 
-constexpr char kPortAccessText[] = "Не могу получить доступ к LPT-порту";
-
 class Win32DriverActions final : public PortDriverActions {
  public:
   explicit Win32DriverActions(ErrorReporter& reporter) : reporter_(reporter) {}
   void Install() override { static_cast<void>(InstallPortDriver(os_, reporter_)); }
   void Remove() override { static_cast<void>(RemovePortDriver(os_, reporter_)); }
-  bool Load(Port* openedPort, std::string_view openError) override {
-    if (openedPort == nullptr) {
-      reporter_.ShowError(std::string(kPortAccessText).append("\n").append(openError));
-      return false;
-    }
-    return LoadPortDriver(os_, reporter_, *openedPort);
-  }
+  bool Load(Port& port) override { return LoadPortDriver(os_, reporter_, port); }
 
  private:
   ErrorReporter& reporter_;

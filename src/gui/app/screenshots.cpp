@@ -14,6 +14,8 @@
 #include "algorithm/catalogue.h"
 #include "device/simulated_controller.h"
 #include "gui/app/programmer_app.h"
+#include "gui/help/help_file_lookup.h"
+#include "gui/help/qt/help_window.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/ui/main_dlg.h"
 #include "gui/write/date_dlg.h"
@@ -81,6 +83,17 @@ const Shot kShots[] = {
        if (!dialog->Create()) return nullptr;
        dialog->Control<QProgressBar>(CWriteDlg::kProgressId)->setValue(1700);
        return dialog;
+     }},
+    {"help-window.png",
+     [](ShotContext&) -> std::unique_ptr<QWidget> {
+       // The help file built beside this program, as "Помощь" in the main window opens it.
+       const auto path = FindHelpFile(HelpFileFolders());
+       std::unique_ptr<ChmFile> file = path ? ChmFile::Open(*path) : nullptr;
+       if (!file) return nullptr;
+       auto window = std::make_unique<HelpWindow>(*path, std::move(file));
+       window->setAttribute(Qt::WA_DeleteOnClose, false);
+       if (!window->ShowContext(kMainWindowHelpContext)) return nullptr;
+       return window;
      }},
 };
 

@@ -10,7 +10,8 @@ namespace lunda {
 // current entry; an empty string for controls without text.
 [[nodiscard]] QString GetControlText(const QWidget* control);
 
-// Replaces the text a control shows. CR LF pairs become single line breaks in multi-line edits.
+// Replaces the text a control shows; a one-line edit shows its start, with the cursor there. CR LF
+// pairs become single line breaks in multi-line edits.
 // Change signals are blocked: the dialog's own handlers never see the framework's writes.
 void SetControlText(QWidget* control, const QString& text);
 

@@ -2,6 +2,7 @@
 #include "gui/framework/dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -37,6 +38,9 @@ CDialog::~CDialog() = default;
 
 int CDialog::DoModal() {
   if (!Create()) return -1;
+  // As a classic modal dialog disables its owner and nothing else: windows without an owner,
+  // such as the help window, stay usable beside it.
+  setWindowModality(Qt::WindowModal);
   return exec();
 }
 
@@ -114,7 +118,10 @@ bool CDialog::BuildControls() {
   const QFont font = DialogFont(template_.fontFace, template_.fontPoints);
   setFont(font);
   units_ = DialogUnits(font);
-  setWindowTitle(template_.caption);
+  // Qt hands the window manager the application's name in place of an empty title; a blank
+  // keeps an empty template caption empty on the screen.
+  setWindowTitle(template_.caption.isEmpty() && isWindow() ? QStringLiteral(" ")
+                                                           : template_.caption);
   if (isWindow()) {
     setWindowFlags(WindowFlagsFor(template_.styles));
     setFixedSize(units_.ToPixels(template_.size));
@@ -175,6 +182,13 @@ void CDialog::DispatchCommand(int id) {
 }
 
 bool CDialog::HandleDialogKey(QObject* target, const QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    // F1 asks for the help of the window it is pressed in: its Help button, where it has one.
+    CDialog* top = CommandTarget();
+    const QWidget* help = top->GetDlgItem(kIdHelp);
+    if (help && help->isEnabled()) top->DispatchCommand(kIdHelp);
+    return help != nullptr;
+  }
   const bool enter = IsEnterKey(event);
   if ((!enter && event->key() != Qt::Key_Escape) ||
       (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
@@ -211,7 +225,15 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
       OnControlFocusIn(ControlId(watched));
+      // Qt gives the focus before it delivers the click that took it; a handler that sent the
+      // focus elsewhere (a refused field) must not see that click open a drop-down list.
+      const bool refused = QApplication::focusWidget() != watched;
+      refusedEntry_ = refused && reason == Qt::MouseFocusReason ? watched : nullptr;
     }
+  }
+  if (event->type() == QEvent::MouseButtonPress && watched == refusedEntry_) {
+    refusedEntry_ = nullptr;
+    return true;
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -19,8 +19,9 @@ class DataExchange;
 //
 // Keyboard: Enter runs the default command (the template's default push button, else id 1)
 // unless a push button has the focus (then that button) or a want-return multi-line edit has it
-// (then the edit keeps it); Esc runs command 2. The close box runs OnClose. Inside a property
-// page the commands go to the sheet.
+// (then the edit keeps it); Esc runs command 2; F1 runs command 9 (Help) when the window has an
+// enabled Help button. The close box runs OnClose. Inside a property page the commands go to the
+// sheet. A modal run disables the owner chain only, so windows without an owner stay usable.
 class CDialog : public QDialog {
   Q_OBJECT
 
@@ -117,6 +118,8 @@ class CDialog : public QDialog {
   QHash<const QObject*, const ControlTemplate*> templatesByControl_;
   bool created_ = false;
   int exchangeDepth_ = 0;
+  // The control whose focus entry its handler just refused, until the click that gave it.
+  const QObject* refusedEntry_ = nullptr;
 };
 
 }  // namespace lunda

@@ -57,6 +57,19 @@ CAlgorithmListBox::CAlgorithmListBox(QWidget* parent) : QListWidget(parent) {
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 }
 
+QItemSelectionModel::SelectionFlags CAlgorithmListBox::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const {
+  // Qt lets Ctrl+click and Ctrl+Space take the selection off the selected row; a classic
+  // single-selection list box always keeps one row selected.
+  const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : command;
+}
+
+int CAlgorithmListBox::SelectedRow() const {
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.front().row();
+}
+
 CAlgorithm* CAlgorithmListBox::AlgorithmAt(int row) const {
   if (catalogue_ == nullptr || row < 0 || static_cast<std::size_t>(row) >= catalogue_->size()) {
     return nullptr;

@@ -23,6 +23,12 @@ class CAlgorithmListBox : public QListWidget {
   void SetCatalogue(const AlgorithmCatalogue* catalogue) { catalogue_ = catalogue; }
   // The entry of that row, or null past the catalogue's end, for -1, or for a null entry.
   [[nodiscard]] CAlgorithm* AlgorithmAt(int row) const;
+  // The selected row, or -1. Every command acts on it; the current row may lie elsewhere.
+  [[nodiscard]] int SelectedRow() const;
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 
  private:
   const AlgorithmCatalogue* catalogue_ = nullptr;

@@ -106,11 +106,9 @@ void CMainDlg::FillList() {
 
 CAlgorithm* CMainDlg::GetSelectedAlgorithm() {
   if (algorithmList_ == nullptr) return nullptr;
-  const QModelIndexList selected = algorithmList_->selectionModel()->selectedIndexes();
-  if (selected.isEmpty()) return nullptr;
-  if (CAlgorithm* algorithm = algorithmList_->AlgorithmAt(selected.front().row())) {
-    return algorithm;
-  }
+  const int row = algorithmList_->SelectedRow();
+  if (row < 0) return nullptr;
+  if (CAlgorithm* algorithm = algorithmList_->AlgorithmAt(row)) return algorithm;
   if (catalogue_.empty()) return nullptr;
   algorithmList_->setCurrentRow(0);
   return catalogue_.front().get();
@@ -129,7 +127,7 @@ void CMainDlg::EnableDefaultsFor(const CAlgorithm* algorithm) {
 }
 
 void CMainDlg::RefreshSelectedRow() {
-  const int row = algorithmList_->currentRow();
+  const int row = algorithmList_->SelectedRow();
   QListWidgetItem* item = algorithmList_->item(row);
   const CAlgorithm* algorithm = algorithmList_->AlgorithmAt(row);
   if (item == nullptr || algorithm == nullptr) return;

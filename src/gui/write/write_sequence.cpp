@@ -73,10 +73,11 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.
-  if (result == kTransmitPortFailed) {
+  if (const std::optional<PortFault> fault = environment.port.LastFault();
+      result == kTransmitPortFailed && fault) {
     MessageBox(owner,
                LoadString(kIdsWriteBroken)
-                   .arg(QString::fromStdString(environment.port.LastError()))
+                   .arg(QString::fromStdString(DescribeInRussian(*fault)))
                    .arg(bytesSent)
                    .arg(algorithm.imageSize),
                MessageIcon::kError);

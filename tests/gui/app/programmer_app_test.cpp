@@ -29,9 +29,9 @@ class FakeDriver : public PortDriverActions {
  public:
   void Install() override { calls.push_back("install"); }
   void Remove() override { calls.push_back("remove"); }
-  bool Load(Port* port, std::string_view) override {
-    calls.push_back(port ? "load" : "load without port");
-    if (port && loads) static_cast<void>(port->Read());
+  bool Load(Port& port) override {
+    calls.push_back("load");
+    if (loads) static_cast<void>(port.Read());
     return loads;
   }
   std::vector<std::string> calls;
@@ -55,7 +55,7 @@ struct StartUp {
   }
   ~StartUp() { QDir::setCurrent(previous); }
 
-  int Run(const std::vector<std::string>& args, PortDriverActions* realDriver = nullptr) {
+  int Run(const std::vector<std::string>& args) {
     QTimer watcher;
     watcher.setInterval(10);
     QObject::connect(&watcher, &QTimer::timeout, [this] {
@@ -67,7 +67,7 @@ struct StartUp {
     watcher.start();
     CProgrammerApp app({
         .reporter = reporter,
-        .driver = realDriver ? *realDriver : driver,
+        .driver = driver,
         .showHelp = nullptr,
         .makeCommands =
             [this](const WriteEnvironment& environment) {
@@ -152,14 +152,15 @@ class ProgrammerAppTest : public QObject {
     QCOMPARE(run.portLevelAtWindow, -1);
   }
 
+  // One language, the reason and the remedy once, on the second line.
   void APortThatCannotBeOpenedIsReportedWithItsReason() {
     StartUp run(Data::kExamples);
-    const std::unique_ptr<PortDriverActions> real = MakePortDriverActions(run.reporter);
-    QCOMPARE(run.Run({"--port=/nonexistent/parport9"}, real.get()), 1);
-    QCOMPARE(run.reporter.errors.size(), std::size_t{1});
-    const QString text = QString::fromStdString(run.reporter.errors[0]);
-    QVERIFY(text.startsWith(QStringLiteral("Не могу получить доступ к LPT-порту\n")));
-    QVERIFY(text.contains(QStringLiteral("/nonexistent/parport9")));
+    QCOMPARE(run.Run({"--port=/nonexistent/parport9"}), 1);
+    QCOMPARE(run.reporter.errors,
+             std::vector<std::string>{"Не могу получить доступ к LPT-порту\nНет устройства "
+                                      "/nonexistent/parport9: загрузите модуль ppdev (sudo "
+                                      "modprobe ppdev) и проверьте номер порта."});
+    QVERIFY(run.driver.calls.empty());
     QCOMPARE(run.windowRows, -1);
   }
 

@@ -49,6 +49,8 @@ class DialogTest : public QObject {
         << 10 << int(Qt::Key_Escape) << std::vector<int>{kIdCancel} << kIdCancel;
     QTest::newRow("esc on a button cancels")
         << 40 << int(Qt::Key_Escape) << std::vector<int>{kIdCancel} << kIdCancel;
+    QTest::newRow("f1 without a help button does nothing")
+        << 10 << int(Qt::Key_F1) << std::vector<int>{} << 0;
   }
   void EnterAndEscRunTheClassicCommands() {
     QFETCH(int, focusId);

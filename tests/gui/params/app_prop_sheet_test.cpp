@@ -31,21 +31,28 @@ class AppPropSheetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void CaptionMarksChangesAndKeepsLongNames_data() {
+  void CaptionAndTextsOfTabsAndButtons_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("startDelay");
     QTest::addColumn<QString>("caption");
     QTest::newRow("changed") << "Алгоритм 7" << 3 << "* Алгоритм 7 {alg7.bin}";
     QTest::newRow("long name") << QString(300, 'N') << 16 << QString(300, 'N') + " {alg7.bin}";
   }
-  void CaptionMarksChangesAndKeepsLongNames() {
+  void CaptionAndTextsOfTabsAndButtons() {
     QFETCH(QString, name);
     QFETCH(int, startDelay);
     QFETCH(QString, caption);
     auto algorithm = test::Example();
     algorithm->name = Utf8ToCp1251(name.toStdString());
     algorithm->current.startDelay = static_cast<std::uint8_t>(startDelay);
-    RunSheet(*algorithm, [&](const Sheet& s) { QCOMPARE(s.sheet.windowTitle(), caption); });
+    RunSheet(*algorithm, [&](const Sheet& s) {
+      QCOMPARE(s.sheet.windowTitle(), caption);
+      const QStringList tabs{"Общие", "Канал 1", "Канал 2", "Канал 3"};
+      for (int i = 0; i < tabs.size(); ++i) QCOMPARE(s.sheet.GetTabControl()->tabText(i), tabs[i]);
+      const std::pair<int, QString> buttons[] = {
+          {kIdOk, "OK"}, {kIdCancel, "&Отмена"}, {kIdHelp, "&Помощь"}, {kIdApplyNow, "&Применить"}};
+      for (const auto& [id, text] : buttons) QCOMPARE(s.Button(id)->text(), text);
+    });
   }
 
   // Only the pages shown are read back: "Канал 1" and "Канал 3" were never created.
@@ -111,16 +118,17 @@ class AppPropSheetTest : public QObject {
     QCOMPARE(algorithm->current.startDelay, startDelay);
   }
 
-  void HelpOnAChannelPageOpensTheParametersTopic() {
+  void HelpOnBothPageKindsOpensTheParametersTopic() {
     auto algorithm = test::Example();
     std::vector<std::uint32_t> topics;
     const auto drive = [](const Sheet& s) {
+      s.ClickButton(kIdHelp);
       s.ClickTab(3);
       s.ClickButton(kIdHelp);
       QVERIFY(s.sheet.isVisible());
     };
     RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });
-    QCOMPARE(topics, (std::vector<std::uint32_t>{0x20002}));
+    QCOMPARE(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
   }
 };
 

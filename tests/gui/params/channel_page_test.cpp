@@ -1,4 +1,5 @@
 // The pages "Канал 1".."Канал 3": rows, disabled rows, typed values, units.
+#include <QAbstractItemView>
 #include <QComboBox>
 
 #include "params_test_support.h"
@@ -13,6 +14,7 @@ using test::Sheet;
 constexpr int kValue = 1100;
 constexpr int kUnit = 1200;
 constexpr int kPurpose = 1300;
+constexpr int kLabel = 1400;
 
 QComboBox* Unit(const Sheet& s, int page, int row) {
   return s.Page(page)->Control<QComboBox>(kUnit + row);
@@ -35,9 +37,13 @@ class ChannelPageTest : public QObject {
     auto algorithm = test::Example();
     algorithm->current.delays[firstDelay] = 0xC5;       // 5 days
     algorithm->current.delays[firstDelay + 11] = 0x7F;  // 63 minutes
+    algorithm->purposes[firstDelay + 1] += std::string(200, '.');
     RunSheet(*algorithm, [&](const Sheet& s) {
       s.ClickTab(page);
       QCOMPARE(s.Text(page, kPurpose), QStringLiteral("Цель %1").arg(firstDelay + 1));
+      QCOMPARE(s.Edit(page, kPurpose + 1)->cursorPosition(), 0);  // the start of a long purpose
+      QCOMPARE(s.Text(page, kLabel), QStringLiteral("T%1").arg(firstDelay + 1));
+      QCOMPARE(s.Text(page, kLabel + 11), QStringLiteral("T%1").arg(firstDelay + 12));
       QCOMPARE(s.Text(page, kValue), QStringLiteral("5"));
       QCOMPARE(Unit(s, page, 0)->currentText(), QStringLiteral("сут."));
       QCOMPARE(s.Text(page, kValue + 5), QString::number(firstDelay + 5));
@@ -81,30 +87,34 @@ class ChannelPageTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("prompt");  // empty: no box
     QTest::addColumn<QString>("shown");   // in the row once the focus has moved on
+    QTest::addColumn<int>("next");        // the control clicked after typing
     const QString positive = QStringLiteral("Please enter a positive integer.");
-    QTest::newRow("in range") << "63" << QString() << "63";
-    QTest::newRow("blanks around") << " 7 " << QString() << "7";
+    QTest::newRow("in range") << "63" << QString() << "63" << kValue + 3;
+    QTest::newRow("blanks around") << " 7 " << QString() << "7" << kValue + 3;
+    // The click that gave the unit list the focus must not open its drop-down behind the box.
     QTest::newRow("64") << "64"
                         << "Please enter an integer between 0 and 63."
-                        << "64";
-    QTest::newRow("-3") << "-3" << positive << "2";
-    QTest::newRow("between blanks") << "1 2" << positive << "2";
+                        << "64" << kUnit + 3;
+    QTest::newRow("-3") << "-3" << positive << "2" << kValue + 3;
+    QTest::newRow("between blanks") << "1 2" << positive << "2" << kValue + 3;
   }
   void TypedValues() {
     QFETCH(QString, typed);
     QFETCH(QString, prompt);
     QFETCH(QString, shown);
+    QFETCH(int, next);
     auto algorithm = test::Example();
     algorithm->current.delays[2] = 2;
     MessageBoxRecorder boxes;
     RunSheet(*algorithm, [&](const Sheet& s) {
       s.ClickTab(1);
       s.Type(1, kValue + 2, typed);
-      s.Click(s.Edit(1, kValue + 3));
+      s.Click(s.Control(1, next));
       QCOMPARE(s.Text(1, kValue + 2), shown);
+      QVERIFY(!Unit(s, 1, 3)->view()->isVisible());
       if (prompt.isEmpty()) {
         QVERIFY(boxes.boxes.empty());
-        QCOMPARE(s.FocusId(1), kValue + 3);
+        QCOMPARE(s.FocusId(1), next);
         QCOMPARE(s.ApplyEnabled(), shown != QStringLiteral("2"));
         s.ClickButton(kIdOk);
         QVERIFY(!s.sheet.isVisible());

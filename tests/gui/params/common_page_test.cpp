@@ -17,6 +17,9 @@ constexpr int kEdit1 = 1020;
 constexpr int kEdit2 = 1021;
 constexpr int kBinary1 = 1030;
 constexpr int kSpin1 = 1500;
+constexpr int kStartDelay = 1011;
+constexpr int kDirect = 1012;
+constexpr int kAlternating = 1013;
 
 QString Binary(int code) { return QString::fromStdString(std::bitset<8>(code).to_string()); }
 
@@ -90,7 +93,7 @@ class CommonPageTest : public QObject {
   void SpinStepsOneCodeAndStopsAtTheEnds_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("typed");  // before the click; the spin steps from the stored code
-    QTest::addColumn<int>("arrow");
+    QTest::addColumn<int>("press");      // an arrow of the spin, or an arrow key in the field
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("shown");
     QTest::newRow("up") << 127 << "" << int(Qt::UpArrow) << 128 << "2.5";
@@ -98,18 +101,25 @@ class CommonPageTest : public QObject {
     QTest::newRow("up at 255") << 255 << "" << int(Qt::UpArrow) << 255 << "5";
     QTest::newRow("down at 0") << 0 << "" << int(Qt::DownArrow) << 0 << "0";
     QTest::newRow("after typing") << 127 << "3.3" << int(Qt::UpArrow) << 128 << "2.5";
+    QTest::newRow("Up key") << 127 << "" << int(Qt::Key_Up) << 128 << "2.5";
+    QTest::newRow("Down key") << 127 << "" << int(Qt::Key_Down) << 126 << "2.47";
   }
   void SpinStepsOneCodeAndStopsAtTheEnds() {
     QFETCH(int, stored);
     QFETCH(QString, typed);
-    QFETCH(int, arrow);
+    QFETCH(int, press);
     QFETCH(int, code);
     QFETCH(QString, shown);
     auto algorithm = test::Example();
     algorithm->current.thresholds[1] = static_cast<std::uint8_t>(stored);
     RunSheet(*algorithm, [&](const Sheet& s) {
       if (!typed.isEmpty()) s.Type(0, kEdit2, typed);
-      ClickArrow(s, 1, static_cast<Qt::ArrowType>(arrow));
+      if (press == Qt::Key_Up || press == Qt::Key_Down) {
+        s.Click(s.Edit(0, kEdit2));
+        QTest::keyClick(s.Edit(0, kEdit2), Qt::Key(press));
+      } else {
+        ClickArrow(s, 1, static_cast<Qt::ArrowType>(press));
+      }
       if (!typed.isEmpty()) QCOMPARE(s.FocusId(0), kEdit2);
       QCOMPARE(s.Text(0, kEdit2), shown);
       QCOMPARE(s.Text(0, kBinary1 + 1), Binary(code));
@@ -119,18 +129,64 @@ class CommonPageTest : public QObject {
     QCOMPARE(algorithm->current.thresholds[1], code);
   }
 
-  // The sheet opens with the focus entering the first threshold field, which rereads the page.
-  void CurrentKindOutsideTheRadiosIsWrittenAsAlternating() {
+  // A radio click rereads the page, snapping the typed threshold; OK writes the kind the radios
+  // show. A stored kind outside them checks neither and is written as alternating: the sheet
+  // opens with the focus entering the first threshold field, whose reread reports the change.
+  void RadioClickRereadsAndOkWritesTheKind_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("radio");  // clicked after typing 3.3; 0: nothing clicked
+    QTest::addColumn<int>("written");
+    QTest::newRow("to alternating") << 0 << kAlternating << 1;
+    QTest::newRow("to direct") << 1 << kDirect << 0;
+    QTest::newRow("neither checked") << 2 << 0 << 1;
+  }
+  void RadioClickRereadsAndOkWritesTheKind() {
+    QFETCH(int, stored);
+    QFETCH(int, radio);
+    QFETCH(int, written);
     auto algorithm = test::Example();
-    algorithm->current.sensorCurrent = 2;
+    algorithm->current.sensorCurrent = stored;
     RunSheet(*algorithm, [&](const Sheet& s) {
-      QVERIFY(!s.Page(0)->Control<QRadioButton>(1012)->isChecked());
-      QVERIFY(!s.Page(0)->Control<QRadioButton>(1013)->isChecked());
+      QCOMPARE(s.Page(0)->Control<QRadioButton>(kDirect)->isChecked(), stored == 0);
+      QCOMPARE(s.Page(0)->Control<QRadioButton>(kAlternating)->isChecked(), stored == 1);
+      if (radio != 0) {
+        s.Type(0, kEdit1, QStringLiteral("3.3"));
+        s.Click(s.Control(0, radio));
+        QCOMPARE(s.Text(0, kEdit1), QStringLiteral("3.31"));
+      }
       QVERIFY(s.ApplyEnabled());
       s.ClickButton(kIdOk);
     });
-    QCOMPARE(algorithm->current.sensorCurrent, 1);
-    QCOMPARE(algorithm->current.thresholds, algorithm->defaults.thresholds);
+    QCOMPARE(algorithm->current.sensorCurrent, written);
+  }
+
+  void StartDelayTakesBytesOnly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");  // -1: refused, and the field shows the 16 s held before
+    QTest::newRow("255") << "255" << 255;
+    QTest::newRow("blanks around") << " 7\t" << 7;
+    QTest::newRow("256") << "256" << -1;
+    QTest::newRow("plus sign") << "+5" << -1;
+    QTest::newRow("minus sign") << "-1" << -1;
+    QTest::newRow("empty") << "" << -1;
+  }
+  void StartDelayTakesBytesOnly() {
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    auto algorithm = test::Example();
+    MessageBoxRecorder boxes;
+    RunSheet(*algorithm, [&](const Sheet& s) {
+      s.Type(0, kStartDelay, typed);
+      s.Click(s.Edit(0, kEdit1));
+      QCOMPARE(boxes.boxes.size(), std::size_t{stored < 0 ? 1u : 0u});
+      if (stored < 0) {
+        QCOMPARE(boxes.boxes[0].text, QStringLiteral("Please enter an integer between 0 and 255."));
+        QCOMPARE(s.FocusId(0), kStartDelay);
+        QCOMPARE(s.Edit(0, kStartDelay)->selectedText(), QStringLiteral("16"));
+      }
+      s.ClickButton(kIdOk);
+    });
+    QCOMPARE(algorithm->current.startDelay, stored < 0 ? 16 : stored);
   }
 
   // The page change keeps the value as read; the next reread snaps it.

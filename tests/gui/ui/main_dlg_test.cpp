@@ -115,7 +115,7 @@ class MainDlgTest : public QObject {
     QCOMPARE(w.Description(), QStringLiteral("описание"));
   }
 
-  void ParametersRefreshTheRowWithoutMovingTheFocus() {
+  void ParametersRefreshTheSelectedRowWithoutMovingTheFocus() {
     Window w;
     AddAlgorithm(w.catalogue, "1", "a.bin");
     AddAlgorithm(w.catalogue, "2", "b.bin");
@@ -123,6 +123,15 @@ class MainDlgTest : public QObject {
     w.Open();
     QVERIFY(ShowActive(w.dialog.get()));
     w.List().setCurrentRow(1);
+    // Ctrl+click and Ctrl+Space keep the row selected, and the refresh rewrites the row the sheet
+    // worked on, wherever the current row stands.
+    const QRect row = w.List().visualItemRect(w.List().item(1));
+    QTest::mouseClick(w.List().viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    QCOMPARE(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
+    QTest::keyClick(&w.List(), Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
+    w.List().selectionModel()->setCurrentIndex(w.List().model()->index(0, 0),
+                                               QItemSelectionModel::NoUpdate);
     auto* button = w.dialog->Control<QPushButton>(kIdParameters);
     button->setFocus();
     QTest::mouseClick(button, Qt::LeftButton);
@@ -132,7 +141,6 @@ class MainDlgTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), button);
     // A sheet that puts the defaults back by hand takes the marker away as well.
     w.editAction = [](CAlgorithm& algorithm) { algorithm.current = algorithm.defaults; };
-    const QRect row = w.List().visualItemRect(w.List().item(1));
     // The frame around the list and the description must not take their clicks.
     QWidget* viewport = w.List().viewport();
     QCOMPARE(w.dialog->childAt(viewport->mapTo(w.dialog.get(), row.center())), viewport);
@@ -141,6 +149,20 @@ class MainDlgTest : public QObject {
     QCOMPARE(w.edited.size(), std::size_t{2});
     QCOMPARE(w.Rows()[1], QStringLiteral("2 {b.bin}"));
     QVERIFY(!w.DefaultsEnabled());
+  }
+
+  void TabFollowsTheTemplateOrder() {
+    Window w;
+    AddAlgorithm(w.catalogue, "1", "a.bin", {}, true);  // so that "По умолчанию" takes the focus
+    w.Open();
+    QVERIFY(ShowActive(w.dialog.get()));
+    std::vector<int> visited;
+    for (int i = 0; i < 6; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.push_back(w.dialog->ControlId(QApplication::focusWidget()));
+    }
+    QCOMPARE(visited, (std::vector<int>{kIdOk, kIdParameters, kIdDefaults, kIdDescription,
+                                        kIdHelpButton, kIdAlgorithmList}));
   }
 
   void EnterOnTheListWritesTheSelectedAlgorithmAndKeepsTheWindow() {

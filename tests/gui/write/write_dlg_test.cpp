@@ -1,6 +1,7 @@
-// CWriteDlg when its transmit thread cannot be started.
+// CWriteDlg when its transmit thread cannot be started or has no image to send.
 #include "gui/write/write_dlg.h"
 
+#include <QProgressBar>
 #include <QTest>
 #include <system_error>
 
@@ -37,6 +38,22 @@ class WriteDlgTest : public QObject {
     QCOMPARE(recorder.boxes[0].parent, &dialog);
     QVERIFY(recorder.boxes[0].text.startsWith(QStringLiteral("Не могу запустить запись: ")));
     QVERIFY(recorder.boxes[0].text.contains(QStringLiteral("ничего не передано")));
+  }
+
+  // An algorithm without an image ends the thread with code 2: the dialog closes on its own with
+  // that code, the bar at 0, no box and the port untouched.
+  void NoImageClosesWithCodeTwo() {
+    CAlgorithm algorithm;
+    algorithm.imageSize = 0;
+    FakeClock clock;
+    RecordingPort port(clock);
+    MessageBoxRecorder recorder;
+    FakeScheduler scheduler;
+    CWriteDlg dialog(algorithm, port, clock, scheduler, nullptr);
+    QCOMPARE(dialog.DoModal(), kTransmitNoImage);
+    QCOMPARE(dialog.Control<QProgressBar>(CWriteDlg::kProgressId)->value(), 0);
+    QVERIFY(recorder.boxes.empty());
+    QVERIFY(port.writes.empty());
   }
 };
 

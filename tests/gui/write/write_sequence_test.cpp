@@ -123,6 +123,31 @@ class WriteSequenceTest : public QObject {
     }
   }
 
+  // Only a date the picker itself cannot offer makes the patch fail; nothing is sent then.
+  void AnImageThatCannotBeBuiltIsReportedAndNothingSent() {
+    auto algorithm = test::LoadExample();
+    QVERIFY(algorithm);
+    FakeClock clock(kFrequency);
+    FakeScheduler scheduler;
+    RecordingPort port(clock);
+    test::MessageBoxRecorder recorder;
+    ModalDriver driver;
+    driver
+        .Then([](CDialog& dialog) {
+          static_cast<CDateDlg&>(dialog).date = QDateTime(QDate(1969, 12, 31), QTime(12, 0));
+          dialog.EndDialog(kIdOk);
+        })
+        .Then(Press(1));
+    QWidget owner;
+    RunWriteSequence({port, clock, scheduler}, *algorithm, &owner);
+    QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare}));
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QCOMPARE(recorder.boxes[0].text, QStringLiteral("Не могу создать образ прошивки"));
+    QCOMPARE(recorder.boxes[0].icon, MessageIcon::kError);
+    QCOMPARE(recorder.boxes[0].parent, &owner);
+    QCOMPARE(port.writes.size(), std::size_t{1});  // the rest level before the dialogs
+  }
+
   void APortThatFailsMidWriteIsReported() {
     auto algorithm = test::LoadExample();
     QVERIFY(algorithm);
@@ -138,9 +163,12 @@ class WriteSequenceTest : public QObject {
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
     QCOMPARE(recorder.boxes[0].icon, MessageIcon::kError);
     QCOMPARE(recorder.boxes[0].text,
-             QStringLiteral("Запись прервана: unplugged.\n"
-                            "Прибор получил 9 байт из 5120. Запишите алгоритм ещё раз."));
+             QStringLiteral("Запись прервана. Запись в порт /dev/parport0 не удалась: не отключён "
+                            "ли порт или его модуль ядра?\nПрибор получил 9 байт из 5120. "
+                            "Запишите алгоритм ещё раз."));
     QCOMPARE(port.writes.back().value, kPortRestLevel);
+    // The rest level only after the controller has had its 100 ms to settle.
+    QVERIFY(port.writes.back().time - port.writes[port.writes.size() - 2].time >= kSettleTicks);
   }
 };
 

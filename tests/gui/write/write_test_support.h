@@ -107,7 +107,7 @@ class HeldPort final : public Port {
     inner.Write(value);
   }
   [[nodiscard]] std::uint8_t Read() override { return inner.Read(); }
-  [[nodiscard]] std::string LastError() const override { return inner.LastError(); }
+  [[nodiscard]] std::optional<PortFault> LastFault() const override { return inner.LastFault(); }
 
   std::atomic<bool> held{false};
 
