@@ -15,6 +15,7 @@
 #include "device/port_choice.h"
 #include "device/port_driver.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 #include "platform/terminal.h"
 
 namespace lunda::cli {
@@ -31,8 +32,7 @@ void ShowProgress(std::ostream& err, std::uint32_t sent, std::uint32_t total) {
   err << line << std::flush;
 }
 
-int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJob& job) {
-  LptTransmitter transmitter(port, clock);
+int Transmit(const CommandContext& context, LptTransmitter& transmitter, TransmitJob& job) {
   const bool progress = &context.err == &std::cerr && StderrIsTerminal();
   if (!progress) return transmitter.TransmitThreadProc(&job);
   std::atomic<int> code = 0;
@@ -52,7 +52,7 @@ int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJo
 
 }  // namespace
 
-int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock, Scheduler& scheduler,
              const PortOpener& openPort) {
   PatchOptions options;
   std::string portText(DefaultPortText());
@@ -93,7 +93,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
   job.algorithm = algorithm;
   // The image is never empty here, so a transmission ends short only on a port failure, which
   // the port keeps.
-  Transmit(context, port, clock, job);
+  LptTransmitter transmitter(port, clock, scheduler);
+  Transmit(context, transmitter, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
@@ -109,7 +110,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
     context.err << FormatTransferReport(report);
     if (!IsGoodTransfer(report)) return kExitFailure;
   }
-  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << ".\n";
+  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << " ("
+              << SchedulingModeName(job.scheduling) << " scheduling).\n";
   return kExitOk;
 }
 
@@ -123,7 +125,7 @@ const Command kWriteCommand{
     "  --vcd FILE          also records the port's lines as a VCD waveform (sigrok: see README)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
-      return RunWrite(context, args, clock);
+      return RunWrite(context, args, clock, *CreateSystemScheduler());
     }};
 
 }  // namespace lunda::cli

@@ -13,6 +13,7 @@
 #include "cli/cli.h"
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -57,8 +58,10 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler refusing(false);
   const std::vector<std::string> args = WriteArgs();
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk) << err.str();
+  ASSERT_EQ(RunWrite(context, args, clock, refusing), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to sim (default scheduling)"), std::string::npos);
   EXPECT_NE(err.str().find("Verdict: good"), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("Date: 2026-12-06"), std::string::npos);
 
@@ -81,7 +84,8 @@ TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
-  ASSERT_EQ(RunWrite(context, WriteArgs(), clock), kExitOk) << err.str();
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, WriteArgs(), clock, scheduler), kExitOk) << err.str();
   ASSERT_EQ(RunCli(ImageArgs(), out, err), kExitOk) << err.str();
   const std::string sigrok = "sigrok-cli -i '" + Path("out.vcd").string() +
                              "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
@@ -140,7 +144,8 @@ TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
   CommandContext context{dir.path() / "data", out, std::cerr};
   FakeClock clock(10'000'000, 250);
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "sim"};
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk);
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, args, clock, scheduler), kExitOk);
   const std::string shown = terminal.Shown();
   EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Verdict: good"), std::string::npos) << shown;
@@ -152,8 +157,9 @@ TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "lpt1"};
-  EXPECT_EQ(RunWrite(context, args, clock), kExitUsage);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler), kExitUsage);
   EXPECT_NE(err.str().find("lpt1"), std::string::npos);
   EXPECT_EQ(clock.Peek(), 0);
 }
@@ -176,8 +182,9 @@ TEST_F(WriteCommandTest, APortThatFailsThePortTestGetsNothingSent) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "/dev/parport0"};
-  EXPECT_EQ(RunWrite(context, args, clock, openDead), kExitFailure);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler, openDead), kExitFailure);
   EXPECT_EQ(err.str(), "lunda-cli: Не могу получить доступ к LPT-порту\n");
   EXPECT_EQ(writes, std::vector<std::uint8_t>{kPortTestLevel});
 }
