@@ -17,8 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Tools that read the waveform files.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pulseview, sigrok-cli")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "
-LUNDA controllers have four sensor inputs with trigger thresholds and three
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "LUNDA controllers have four sensor inputs with trigger thresholds and three
 channels of timed delays; the firmware variant loaded into one, its algorithm,
 fixes what it does. lunda lists the algorithms of a data folder, edits their
 parameters and writes the patched firmware image into a controller through the
