@@ -33,10 +33,9 @@ VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
 
 !define MUI_FINISHPAGE_TITLE "Установка завершена"
-!define MUI_FINISHPAGE_TEXT "${PRODUCT} установлен.$\r$\n$\r$\nДрайвер LPT-порта (WinIo.dll и \
-  WinIo.sys) в комплект не входит: программа ищет его в папке ${DRIVER_FOLDER}. Положите туда \
-  его файлы и запустите «lunda.exe /i» от имени администратора, если при установке их там не \
-  было."
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} установлен в папку $INSTDIR.$\r$\n$\r$\nДрайвер LPT-порта \
+  (WinIo.dll и WinIo.sys) в комплект не входит: программа ищет его в папке ${DRIVER_FOLDER}."
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lunda.exe"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
 !insertmacro MUI_PAGE_DIRECTORY
