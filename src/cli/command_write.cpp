@@ -17,6 +17,7 @@
 #include "platform/error_reporter.h"
 #include "platform/port_driver_os.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 #include "platform/terminal.h"
 
 namespace lunda::cli {
@@ -33,8 +34,7 @@ void ShowProgress(std::ostream& err, std::uint32_t sent, std::uint32_t total) {
   err << line << std::flush;
 }
 
-int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJob& job) {
-  LptTransmitter transmitter(port, clock);
+int Transmit(const CommandContext& context, LptTransmitter& transmitter, TransmitJob& job) {
   const bool progress = &context.err == &std::cerr && StderrIsTerminal();
   if (!progress) return transmitter.TransmitThreadProc(&job);
   std::atomic<int> code = 0;
@@ -81,7 +81,7 @@ bool MakePortUsable(const CommandContext& context, const PortChoice& choice, Dri
 
 }  // namespace
 
-int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock, Scheduler& scheduler,
              const WriteSystem& system) {
   PatchOptions options;
   std::string portText(DefaultPortText());
@@ -119,7 +119,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
   job.algorithm = algorithm;
   // The image is never empty here, so a transmission ends short only on a port failure, which
   // the port keeps.
-  Transmit(context, port, clock, job);
+  LptTransmitter transmitter(port, clock, scheduler);
+  Transmit(context, transmitter, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
@@ -135,7 +136,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
     context.err << FormatTransferReport(report);
     if (!IsGoodTransfer(report)) return kExitFailure;
   }
-  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << ".\n";
+  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << " ("
+              << SchedulingModeName(job.scheduling) << " scheduling).\n";
   return kExitOk;
 }
 
@@ -151,7 +153,7 @@ const Command kWriteCommand{
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
       const std::unique_ptr<DriverOs> driverOs = MakePortDriverOs();
-      return RunWrite(context, args, clock, {.driverOs = driverOs.get()});
+      return RunWrite(context, args, clock, *CreateSystemScheduler(), {.driverOs = driverOs.get()});
     }};
 
 }  // namespace lunda::cli

@@ -1,6 +1,6 @@
-// lunda-cli write, with the clock injected so that tests send a whole image in milliseconds, the
-// port's opening so that they can give it a port that does not answer, and the driver's system
-// calls so that they can refuse the driver.
+// lunda-cli write, with the clock and the scheduler injected so that tests send a whole image in
+// milliseconds at their ordinary priority, the port's opening so that they can give it a port
+// that does not answer, and the driver's system calls so that they can refuse the driver.
 #pragma once
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include "device/port_choice.h"
 #include "platform/clock.h"
 #include "platform/driver_os.h"
+#include "platform/scheduler.h"
 
 namespace lunda::cli {
 
@@ -21,6 +22,6 @@ struct WriteSystem {
 };
 
 [[nodiscard]] int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
-                           const WriteSystem& system = {});
+                           Scheduler& scheduler, const WriteSystem& system = {});
 
 }  // namespace lunda::cli

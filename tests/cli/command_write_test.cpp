@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 
@@ -13,6 +14,12 @@
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/fake_driver_os.h"
+#include "tests/device/fake_scheduler.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace lunda::cli {
 namespace {
@@ -71,8 +78,10 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler refusing(false);
   const std::vector<std::string> args = WriteArgs();
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk) << err.str();
+  ASSERT_EQ(RunWrite(context, args, clock, refusing), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to sim (default scheduling)"), std::string::npos);
   EXPECT_NE(err.str().find("Verdict: good"), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("Date: 2026-12-06"), std::string::npos);
 
@@ -95,7 +104,8 @@ TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
-  ASSERT_EQ(RunWrite(context, WriteArgs(), clock), kExitOk) << err.str();
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, WriteArgs(), clock, scheduler), kExitOk) << err.str();
   ASSERT_EQ(RunCli(ImageArgs(), out, err), kExitOk) << err.str();
   const std::string sigrok = "sigrok-cli -i '" + Path("out.vcd").string() +
                              "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
@@ -107,13 +117,69 @@ TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   EXPECT_TRUE(decoded == ReadAll(Path("image.bin")));
 }
 
+#ifndef _WIN32
+// Standard error on a pseudo-terminal while it lives, so that the write shows its progress line.
+class StderrOnTerminal {
+ public:
+  StderrOnTerminal() {
+    leader = posix_openpt(O_RDWR | O_NOCTTY);
+    if (leader < 0 || grantpt(leader) != 0 || unlockpt(leader) != 0) return;
+    const int follower = open(ptsname(leader), O_RDWR | O_NOCTTY);
+    saved = dup(STDERR_FILENO);
+    std::cerr.flush();
+    dup2(follower, STDERR_FILENO);
+    close(follower);
+  }
+  ~StderrOnTerminal() {
+    std::cerr.flush();
+    if (saved >= 0) {
+      dup2(saved, STDERR_FILENO);
+      close(saved);
+    }
+    if (leader >= 0) close(leader);
+  }
+  StderrOnTerminal(const StderrOnTerminal&) = delete;
+  StderrOnTerminal& operator=(const StderrOnTerminal&) = delete;
+
+  [[nodiscard]] bool Ready() const { return saved >= 0; }
+  [[nodiscard]] std::string Shown() {
+    std::cerr.flush();
+    fcntl(leader, F_SETFL, O_NONBLOCK);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(leader, buffer, sizeof buffer)) > 0;) text.append(buffer, got);
+    return text;
+  }
+
+ private:
+  int leader = -1;
+  int saved = -1;
+};
+
+// There the transmitter runs on a thread of its own while this one redraws the line.
+TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
+  StderrOnTerminal terminal;
+  ASSERT_TRUE(terminal.Ready());
+  std::ostringstream out;
+  CommandContext context{dir.path() / "data", out, std::cerr};
+  FakeClock clock(10'000'000, 250);
+  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "sim"};
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, args, clock, scheduler), kExitOk);
+  const std::string shown = terminal.Shown();
+  EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Verdict: good"), std::string::npos) << shown;
+}
+#endif
+
 TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream out;
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "lpt1"};
-  EXPECT_EQ(RunWrite(context, args, clock), kExitUsage);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler), kExitUsage);
   EXPECT_NE(err.str().find("lpt1"), std::string::npos);
   EXPECT_EQ(clock.Peek(), 0);
 }
@@ -124,8 +190,10 @@ TEST_F(WriteCommandTest, APortThatFailsThePortTestGetsNothingSent) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "/dev/parport0"};
-  EXPECT_EQ(RunWrite(context, args, clock, {.openPort = OpenLoggingPort(false)}), kExitFailure);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler, {.openPort = OpenLoggingPort(false)}),
+            kExitFailure);
   EXPECT_EQ(err.str(), "lunda-cli: Не могу получить доступ к LPT-порту\n");
   EXPECT_EQ(portWrites, std::vector<std::uint8_t>{kPortTestLevel});
 }
@@ -154,11 +222,13 @@ TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
   if (row.libraryThere) os.loadableLibraries.insert("C:\\Common\\Vilt\\WinIo.dll");
   os.initialize.results = {row.initializes};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler scheduler;
   std::ostringstream out;
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", row.port};
-  EXPECT_EQ(RunWrite(context, args, clock, {.openPort = OpenLoggingPort(true), .driverOs = &os}),
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler,
+                     {.openPort = OpenLoggingPort(true), .driverOs = &os}),
             row.exitCode);
   EXPECT_TRUE(err.str().starts_with(row.errStart)) << err.str();
   EXPECT_EQ(os.libraryLoads, row.libraryLoads);

@@ -46,7 +46,7 @@ int CProgrammerApp::Run(const CommandLine& commandLine) {
   }
   if (!OpenChosenPort(commandLine.options)) return kExitCode;
   port_.port->Write(kPortRestLevel);
-  const WriteEnvironment environment{*port_.port, clock_, port_.simulator};
+  const WriteEnvironment environment{*port_.port, clock_, *scheduler_, port_.simulator};
   MainWindowCommands commands =
       services_.makeCommands ? services_.makeCommands(environment) : MainWindowCommands{};
   CMainDlg mainWindow(catalogue_, std::move(commands), services_.showHelp);

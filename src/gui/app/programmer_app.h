@@ -11,6 +11,7 @@
 #include "gui/ui/main_dlg.h"
 #include "gui/write/write_sequence.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 
 namespace lunda {
 
@@ -21,7 +22,7 @@ struct AppServices {
   ErrorReporter& reporter;
   PortDriverActions& driver;
   CMainDlg::HelpFunction showHelp;
-  // The main window's commands, given the port and clock that a write uses.
+  // The main window's commands, given the port, clock and scheduler that a write uses.
   std::function<MainWindowCommands(const WriteEnvironment&)> makeCommands;
 };
 
@@ -44,6 +45,7 @@ class CProgrammerApp {
   AppServices services_;
   AlgorithmCatalogue catalogue_;
   SystemClock clock_;
+  std::unique_ptr<Scheduler> scheduler_ = CreateSystemScheduler();
   OpenedPort port_;
 };
 

@@ -18,9 +18,11 @@ constexpr int kIdsCannotStartWrite = 1321;
 
 std::thread StartStdThread(std::function<void()> body) { return std::thread(std::move(body)); }
 
-CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, QWidget* parent,
-                     ThreadStarter startThread)
-    : CDialog(kTemplateId, parent), transmitter(port, clock), startThread(std::move(startThread)) {
+CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
+                     QWidget* parent, ThreadStarter startThread)
+    : CDialog(kTemplateId, parent),
+      transmitter(port, clock, scheduler),
+      startThread(std::move(startThread)) {
   job.algorithm = &algorithm;
   timer.setInterval(kTimerPeriodMs);
   connect(&timer, &QTimer::timeout, this, &CWriteDlg::OnTimer);

@@ -56,15 +56,21 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
 
   int result = kTransmitNotStarted;
   std::uint32_t bytesSent = 0;
+  SchedulingMode scheduling = SchedulingMode::kDefault;
   {
-    CWriteDlg writeDlg(algorithm, environment.port, environment.clock, owner);
+    CWriteDlg writeDlg(algorithm, environment.port, environment.clock, environment.scheduler,
+                       owner);
     result = writeDlg.DoModal();
     bytesSent = writeDlg.BytesSent();
+    scheduling = writeDlg.Scheduling();
   }
   environment.clock.Sleep(kSettle);
   environment.port.Write(kPortRestLevel);
 
-  if (environment.simulator) std::cerr << FormatTransferReport(environment.simulator->Report());
+  if (environment.simulator) {
+    std::cerr << "Scheduling: " << SchedulingModeName(scheduling) << "\n"
+              << FormatTransferReport(environment.simulator->Report());
+  }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.
   if (const std::optional<PortFault> fault = environment.port.LastFault();

@@ -8,13 +8,15 @@ namespace lunda {
 class CAlgorithm;
 class Clock;
 class Port;
+class Scheduler;
 class SimulatedController;
 
 struct WriteEnvironment {
-  Port& port;    // the port chosen at start-up, recorded when a waveform file was asked for
-  Clock& clock;  // the high-resolution counter the transmitter and the waits use
-  // Set when the port is the simulated controller: its verdict goes to standard error after
-  // each write, since the window itself shows no message.
+  Port& port;            // the port chosen at start-up, recorded when a waveform file was asked for
+  Clock& clock;          // the high-resolution counter the transmitter and the waits use
+  Scheduler& scheduler;  // raises the transmit thread for the length of the transmission
+  // Set when the port is the simulated controller: its verdict, with the scheduling the transmit
+  // thread got, goes to standard error after each write, since the window shows no message.
   SimulatedController* simulator = nullptr;
 };
 

@@ -18,6 +18,7 @@
 #include "gui/write/prepare_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "tests/gui/framework/gui_test_main.h"
 
 namespace lunda {
@@ -76,7 +77,7 @@ class WindowFramesTest : public QObject {
         << Build([] { return std::make_unique<CPrepareDlg>(); }) << true << false << true;
     // No transmission behind it: the thread ends at once without telling the dialog.
     QTest::newRow("progress 132") << Build([this, &algorithm] {
-      return std::make_unique<CWriteDlg>(algorithm, port, clock, nullptr,
+      return std::make_unique<CWriteDlg>(algorithm, port, clock, scheduler, nullptr,
                                          [](std::function<void()>) { return std::thread([] {}); });
     }) << false << false << false;
   }
@@ -108,6 +109,7 @@ class WindowFramesTest : public QObject {
  private:
   AlgorithmCatalogue catalogue;
   FakeClock clock;
+  FakeScheduler scheduler;
   SimulatedController port{clock};
 };
 

@@ -5,9 +5,10 @@ int RunDateDlgTests(int argc, char** argv);
 int RunWriteDlgTests(int argc, char** argv);
 int RunWriteEndToEndTests(int argc, char** argv);
 int RunWriteSequenceTests(int argc, char** argv);
+int RunWriteSoakTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  return lunda::RunGuiTestSuites(
-      argc, argv,
-      {RunDateDlgTests, RunWriteDlgTests, RunWriteSequenceTests, RunWriteEndToEndTests});
+  return lunda::RunGuiTestSuites(argc, argv,
+                                 {RunDateDlgTests, RunWriteDlgTests, RunWriteSequenceTests,
+                                  RunWriteEndToEndTests, RunWriteSoakTests});
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
 #include "write_test_support.h"
 
@@ -28,7 +29,8 @@ class WriteDlgTest : public QObject {
     const ThreadStarter starter = [](std::function<void()>) -> std::thread {
       throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     };
-    CWriteDlg dialog(*algorithm, port, clock, nullptr, starter);
+    FakeScheduler scheduler;
+    CWriteDlg dialog(*algorithm, port, clock, scheduler, nullptr, starter);
     QCOMPARE(dialog.DoModal(), kTransmitNotStarted);
     QVERIFY(port.writes.empty());
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
@@ -46,7 +48,8 @@ class WriteDlgTest : public QObject {
     FakeClock clock;
     RecordingPort port(clock);
     MessageBoxRecorder recorder;
-    CWriteDlg dialog(algorithm, port, clock, nullptr);
+    FakeScheduler scheduler;
+    CWriteDlg dialog(algorithm, port, clock, scheduler, nullptr);
     QCOMPARE(dialog.DoModal(), kTransmitNoImage);
     QCOMPARE(dialog.Control<QProgressBar>(CWriteDlg::kProgressId)->value(), 0);
     QVERIFY(recorder.boxes.empty());

@@ -7,6 +7,7 @@
 #include "gui/ui/main_dlg.h"
 #include "gui/write/write_sequence.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "write_test_support.h"
 
 namespace lunda {
@@ -25,7 +26,8 @@ class WriteEndToEndTest : public QObject {
     const QDate picked(2029, 6, 30);
     FakeClock clock(10'000'000, 250);
     SimulatedController controller(clock);
-    const WriteEnvironment environment{controller, clock, &controller};
+    FakeScheduler scheduler;
+    const WriteEnvironment environment{controller, clock, scheduler, &controller};
     MainWindowCommands commands;
     commands.write = [&environment](CAlgorithm& algorithm, QWidget* owner) {
       RunWriteSequence(environment, algorithm, owner);

@@ -9,6 +9,7 @@
 #include "gui/write/date_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
 #include "write_test_support.h"
 
@@ -38,6 +39,7 @@ class WriteSequenceTest : public QObject {
     QVERIFY(algorithm);
     const auto image = ImageOf(*algorithm);
     FakeClock clock(kFrequency);
+    FakeScheduler scheduler;
     RecordingPort port(clock);
     QDate shown;
     ModalDriver driver;
@@ -45,7 +47,7 @@ class WriteSequenceTest : public QObject {
       shown = test::Picker(dialog)->date();
       test::Click(dialog, 2);
     });
-    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
     QCOMPARE(driver.seen, std::vector<int>{kDate});
     QCOMPARE(shown, QDate::currentDate());
     QCOMPARE(port.writes.size(), std::size_t{1});
@@ -58,6 +60,7 @@ class WriteSequenceTest : public QObject {
     auto algorithm = test::LoadExample();
     QVERIFY(algorithm);
     FakeClock clock(kFrequency);
+    FakeScheduler scheduler;
     RecordingPort port(clock);
     const QDate picked(2031, 7, 19);
     QDate shownAgain;
@@ -68,7 +71,7 @@ class WriteSequenceTest : public QObject {
           shownAgain = test::Picker(dialog)->date();
           test::Click(dialog, 2);
         });
-    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
     QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kDate}));
     QCOMPARE(shownAgain, picked);
     QCOMPARE(port.writes.size(), std::size_t{1});
@@ -82,6 +85,7 @@ class WriteSequenceTest : public QObject {
     const QDate picked(2024, 2, 29);
     const auto expected = test::ExpectedImage("pump.cfg", picked);
     FakeClock clock(kFrequency, 250);
+    FakeScheduler scheduler;
     SimulatedController controller(clock);
     test::HeldPort port(controller);
     for (int i = 0; i < 2; ++i) {
@@ -105,7 +109,7 @@ class WriteSequenceTest : public QObject {
         port.held = false;
       });
       test::StderrCapture err;
-      RunWriteSequence({port, clock, &controller}, *algorithm, nullptr);
+      RunWriteSequence({port, clock, scheduler, &controller}, *algorithm, nullptr);
       QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
       QVERIFY(stayedOpen);
       QCOMPARE(barMaximum, 5120);
@@ -115,7 +119,7 @@ class WriteSequenceTest : public QObject {
       QVERIFY(ReadCarriedContent(report.bytes).date == (CalendarDate{2024, 2, 29}));
       QVERIFY(IsGoodTransfer(report));
       QCOMPARE(controller.Read(), kPortRestLevel);
-      QCOMPARE(err.Text(), FormatTransferReport(report));
+      QCOMPARE(err.Text(), "Scheduling: real-time\n" + FormatTransferReport(report));
     }
   }
 
@@ -124,6 +128,7 @@ class WriteSequenceTest : public QObject {
     auto algorithm = test::LoadExample();
     QVERIFY(algorithm);
     FakeClock clock(kFrequency);
+    FakeScheduler scheduler;
     RecordingPort port(clock);
     test::MessageBoxRecorder recorder;
     ModalDriver driver;
@@ -134,7 +139,7 @@ class WriteSequenceTest : public QObject {
         })
         .Then(Press(1));
     QWidget owner;
-    RunWriteSequence({port, clock}, *algorithm, &owner);
+    RunWriteSequence({port, clock, scheduler}, *algorithm, &owner);
     QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare}));
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
     QCOMPARE(recorder.boxes[0].text, QStringLiteral("Не могу создать образ прошивки"));
@@ -147,12 +152,13 @@ class WriteSequenceTest : public QObject {
     auto algorithm = test::LoadExample();
     QVERIFY(algorithm);
     FakeClock clock(kFrequency, 250);
+    FakeScheduler scheduler;
     RecordingPort port(clock);
     port.failAfter = 1 + 24 * 10;  // the rest level, then ten bytes of 24 writes
     test::MessageBoxRecorder recorder;
     ModalDriver driver;
     driver.Then(AcceptDate(QDate(2030, 1, 1))).Then(Press(1));
-    RunWriteSequence({port, clock}, *algorithm, nullptr);
+    RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
     QCOMPARE(driver.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
     QCOMPARE(recorder.boxes[0].icon, MessageIcon::kError);
