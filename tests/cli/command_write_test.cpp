@@ -204,7 +204,6 @@ struct DriverCase {
   const char* name;
   const char* port;
   bool libraryThere;
-  bool initializes;
   int exitCode;
   const char* errStart;
   int libraryLoads;
@@ -220,7 +219,6 @@ TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
   FakeDriverOs os;
   os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
   if (row.libraryThere) os.loadableLibraries.insert("C:\\Common\\Vilt\\WinIo.dll");
-  os.initialize.results = {row.initializes};
   FakeClock clock(10'000'000, 250);
   FakeScheduler scheduler;
   std::ostringstream out;
@@ -238,14 +236,12 @@ TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteDriverTest,
     ::testing::Values(
-        DriverCase{"NoDriverLibrary", "io:0x378", false, true, kExitFailure,
+        DriverCase{"NoDriverLibrary", "io:0x378", false, kExitFailure,
                    "lunda-cli: Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить "
                    "программу.\n",
                    1},
-        DriverCase{"DriverRefuses", "io:0x378", true, false, kExitFailure,
-                   "lunda-cli: Не могу загрузить драйвер LPT-порта.\nУстановите драйвер", 1},
-        DriverCase{"DriverLoads", "io:0x378", true, true, kExitOk, "", 1},
-        DriverCase{"SimulatedPortNeedsNone", "sim", false, false, kExitOk, "", 0}),
+        DriverCase{"DriverLoads", "io:0x378", true, kExitOk, "", 1},
+        DriverCase{"SimulatedPortNeedsNone", "sim", false, kExitOk, "", 0}),
     [](const ::testing::TestParamInfo<DriverCase>& info) { return info.param.name; });
 
 TEST_F(WriteCommandTest, DecodeRefusesAFileThatIsNoWaveform) {
