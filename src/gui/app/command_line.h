@@ -12,6 +12,9 @@
 
 namespace lunda {
 
+// The algorithms' folder when --data does not name one, relative to the working directory.
+inline constexpr char kDataFolder[] = "data";
+
 enum class DriverAction { kNone, kInstall, kRemove };
 
 // The tail as the process received it: the arguments after the program's name, joined by single
@@ -24,6 +27,7 @@ enum class DriverAction { kNone, kInstall, kRemove };
 
 struct AppOptions {
   PortChoice port;  // from --port, or the platform's first parallel port
+  std::filesystem::path dataFolder = kDataFolder;
   std::optional<std::filesystem::path> vcdPath;
   bool help = false;
   bool version = false;

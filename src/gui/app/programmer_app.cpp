@@ -11,6 +11,17 @@ namespace {
 constexpr int kIconResource = 128;
 constexpr int kIdsNoAlgorithms = 110;
 
+// The box's own text names "data" only; started from a menu, on another folder, or from another
+// working directory, the user needs to see the folder that was searched.
+std::string NoAlgorithmsText(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::path shown = std::filesystem::absolute(folder, error);
+  if (error) shown = folder;
+  const std::u8string utf8 = shown.lexically_normal().u8string();
+  return LoadString(kIdsNoAlgorithms).toStdString() +
+         "\nПапка алгоритмов: " + std::string(utf8.begin(), utf8.end());
+}
+
 }  // namespace
 
 int CProgrammerApp::Run(const CommandLine& commandLine) {
@@ -29,8 +40,8 @@ int CProgrammerApp::Run(const CommandLine& commandLine) {
     services_.reporter.ShowError(commandLine.error);
     return kExitCode;
   }
-  if (!ScanCatalogue(kDataFolder, catalogue_)) {
-    services_.reporter.ShowError(LoadString(kIdsNoAlgorithms).toStdString());
+  if (!ScanCatalogue(commandLine.options.dataFolder, catalogue_)) {
+    services_.reporter.ShowError(NoAlgorithmsText(commandLine.options.dataFolder));
     return kExitCode;
   }
   if (!OpenChosenPort(commandLine.options)) return kExitCode;

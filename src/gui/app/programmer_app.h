@@ -15,7 +15,6 @@
 
 namespace lunda {
 
-inline constexpr char kDataFolder[] = "data";
 inline constexpr int kExitCode = 1;
 
 // What start-up takes from outside: messages, the driver, help and the window's commands.
@@ -31,8 +30,9 @@ class CProgrammerApp {
  public:
   explicit CProgrammerApp(AppServices services) : services_(std::move(services)) {}
 
-  // The whole run: a driver switch, or the scan of "data" under the working directory, the
-  // port, and the main window until it closes. Returns the process exit code, 1 on every path.
+  // The whole run: a driver switch, or the scan of the data folder (by default "data" under the
+  // working directory), the port, and the main window until it closes. Returns the process exit
+  // code, 1 on every path.
   // --help and --version are the caller's, before any window system is needed.
   int Run(const CommandLine& commandLine);
 

@@ -50,6 +50,11 @@ class CommandLineTest : public QObject {
                                  << QStringLiteral("«io:0x10000»");
     QTest::newRow("recording without a file")
         << std::vector<std::string>{"--vcd="} << QStringLiteral("--vcd=");
+    QTest::newRow("data folder") << std::vector<std::string>{"--data=/srv/алгоритмы"} << QString();
+    QTest::newRow("data option without a folder")
+        << std::vector<std::string>{"--data="} << QStringLiteral("--data=");
+    QTest::newRow("data folder as a separate argument")
+        << std::vector<std::string>{"--data", "/srv"} << QStringLiteral("«--data»");
     QTest::newRow("unknown option")
         << std::vector<std::string>{"--prot=sim"} << QStringLiteral("«--prot=sim»");
   }

@@ -93,7 +93,7 @@ int ExampleCount() {
       QDir(QStringLiteral(LUNDA_EXAMPLE_DATA)).entryList({QStringLiteral("*.cfg")}).size());
 }
 
-const char kNoAlgorithms[] =
+const std::string kNoAlgorithms =
     "Не найдено ни одного алгоритма.\nПроверьте их наличие в каталоге data";
 
 class ProgrammerAppTest : public QObject {
@@ -116,19 +116,32 @@ class ProgrammerAppTest : public QObject {
     QCOMPARE(run.windowRows, -1);
   }
 
+  // The box names the folder it searched, so that a user started from a menu knows where the
+  // files belong.
   void OtherTailsStartNormallyAndFindNoAlgorithm_data() {
     QTest::addColumn<std::vector<std::string>>("args");
     QTest::addColumn<int>("data");
-    QTest::newRow("/i with a blank") << std::vector<std::string>{"/i "} << int(Data::kEmpty);
-    QTest::newRow("-i") << std::vector<std::string>{"-i"} << int(Data::kEmpty);
-    QTest::newRow("no data folder") << std::vector<std::string>{} << int(Data::kNone);
+    QTest::addColumn<QString>("searched");  // under the working directory
+    QTest::newRow("/i with a blank")
+        << std::vector<std::string>{"/i "} << int(Data::kEmpty) << QStringLiteral("data");
+    QTest::newRow("-i") << std::vector<std::string>{"-i"} << int(Data::kEmpty)
+                        << QStringLiteral("data");
+    QTest::newRow("no data folder")
+        << std::vector<std::string>{} << int(Data::kNone) << QStringLiteral("data");
+    QTest::newRow("--data elsewhere, ./data ignored")
+        << std::vector<std::string>{"--data=./mine/"} << int(Data::kExamples)
+        << QStringLiteral("mine/");
   }
   void OtherTailsStartNormallyAndFindNoAlgorithm() {
     QFETCH(std::vector<std::string>, args);
     QFETCH(int, data);
+    QFETCH(QString, searched);
     StartUp run(static_cast<Data>(data));
     QCOMPARE(run.Run(args), 1);
-    QCOMPARE(run.reporter.errors, (std::vector<std::string>{kNoAlgorithms}));
+    const QString folder = QDir::current().filePath(searched);
+    QCOMPARE(run.reporter.errors,
+             (std::vector<std::string>{kNoAlgorithms +
+                                       ("\nПапка алгоритмов: " + folder).toStdString()}));
     QVERIFY(run.driver.calls.empty());
     QCOMPARE(run.windowRows, -1);
   }
@@ -141,6 +154,12 @@ class ProgrammerAppTest : public QObject {
     QCOMPARE(run.windowRows, ExampleCount());
     QCOMPARE(run.portLevelAtWindow, int(kPortRestLevel));
     QVERIFY(run.simulated);
+  }
+
+  void TheDataOptionTakesTheAlgorithmsFromAnyFolder() {
+    StartUp run(Data::kNone);
+    QCOMPARE(run.Run({"--port=sim", "--data=" LUNDA_EXAMPLE_DATA}), 1);
+    QCOMPARE(run.windowRows, ExampleCount());
   }
 
   void ADriverThatDoesNotLoadEndsBeforeTheWindow() {
