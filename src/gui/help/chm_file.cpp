@@ -4,22 +4,38 @@
 
 #include <chm_lib.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "gui/help/chm_context_map.h"
+#include "gui/help/chm_open_check.h"
 
 namespace lunda {
 namespace {
 
 // Far above any help file; a larger length can only come from a damaged directory entry.
 constexpr LONGUINT64 kMaxObjectSize = 64 * 1024 * 1024;
+// The whole file is read once to look at its headers before chmlib trusts them.
+constexpr std::uintmax_t kMaxFileSize = 256 * 1024 * 1024;
 
 int CollectPath(chmFile*, chmUnitInfo* unit, void* context) {
   static_cast<std::vector<std::string>*>(context)->emplace_back(unit->path);
   return CHM_ENUMERATOR_CONTINUE;
 }
 
+bool OpensSafely(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxFileSize) return false;
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return in && ChmOpensSafely(bytes);
+}
+
 }  // namespace
 
 std::unique_ptr<ChmFile> ChmFile::Open(const std::filesystem::path& path) {
+  if (!OpensSafely(path)) return nullptr;
   chmFile* handle = chm_open(path.c_str());
   if (handle == nullptr) return nullptr;
   std::unique_ptr<ChmFile> file(new ChmFile(handle));

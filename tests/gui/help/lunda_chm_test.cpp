@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 
 #include "algorithm/cp1251.h"
 #include "gui/help/chm_file.h"
+#include "gui/help/chm_open_check.h"
 #include "gui/help/chm_sitemap.h"
 
 namespace lunda {
@@ -114,6 +117,29 @@ TEST_F(LundaChmTest, TitleContentsAndIndexAreInWindows1251) {
   EXPECT_TRUE(std::any_of(index.begin(), index.end(), [](const SitemapItem& item) {
     return item.name == Utf8ToCp1251("Запись прервана");
   }));
+}
+
+// chmlib divides by the control data's window size even when it has rejected that data; such a
+// file must be refused before chmlib sees it.
+TEST_F(LundaChmTest, AControlDataWindowChmlibWouldDivideByIsRefused) {
+  std::ifstream in(LUNDA_HELP_FILE, std::ios::binary);
+  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string controlData =
+      help->Read("::DataSpace/Storage/MSCompressed/ControlData").value_or("");
+  ASSERT_GE(controlData.size(), 0x18u);
+  const std::size_t at = file.find(controlData);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_TRUE(ChmOpensSafely(file));
+
+  const std::filesystem::path damaged = std::filesystem::temp_directory_path() / "damaged.chm";
+  // Zero, and a version 2 count of 32 KiB units that wraps to zero in 32 bits.
+  for (const std::string& window : {std::string("\0\0\0\0", 4), std::string("\0\0\2\0", 4)}) {
+    std::string bytes = file;
+    bytes.replace(at + 0x10, 4, window);
+    std::ofstream(damaged, std::ios::binary) << bytes;
+    EXPECT_EQ(ChmFile::Open(damaged), nullptr);
+  }
+  std::filesystem::remove(damaged);
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// Walks every directory chunk of the container, not only those chmlib's index leads to: an entry
+// it could reach through a damaged index is then checked as well.
+#include "gui/help/chm_open_check.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "gui/help/chm_bytes.h"
+
+namespace lunda {
+namespace {
+
+constexpr std::string_view kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+constexpr std::size_t kItsfV2Size = 0x58;
+constexpr std::size_t kItsfV3Size = 0x60;
+constexpr std::size_t kItspSize = 0x54;
+constexpr std::size_t kPmglHeaderSize = 0x14;
+// chmlib reads at most this much of the control data, and needs this much to take its fields.
+constexpr std::uint64_t kControlDataMax = 0x100;
+constexpr std::uint64_t kControlDataMin = 0x18;
+
+std::uint64_t ReadLe64(std::string_view bytes, std::size_t at) {
+  return ReadLe32(bytes, at) | std::uint64_t{ReadLe32(bytes, at + 4)} << 32;
+}
+
+// The container's variable-length numbers: seven bits a byte, most significant first.
+std::optional<std::uint64_t> ReadEncInt(std::string_view chunk, std::size_t& at) {
+  std::uint64_t value = 0;
+  for (int digits = 0; digits < 9 && at < chunk.size(); ++digits) {
+    const auto byte = static_cast<unsigned char>(chunk[at++]);
+    value = value << 7 | (byte & 0x7f);
+    if ((byte & 0x80) == 0) return value;
+  }
+  return std::nullopt;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+bool ControlDataSound(std::string_view file, std::uint64_t dataOffset, std::uint64_t section,
+                      std::uint64_t start, std::uint64_t length) {
+  if (section != 0 || length < kControlDataMin || length > kControlDataMax) return false;
+  if (dataOffset > file.size() || start > file.size() - dataOffset ||
+      length > file.size() - dataOffset - start) {
+    return false;
+  }
+  const std::string_view data = file.substr(dataOffset + start, length);
+  const std::uint32_t version = ReadLe32(data, 8);
+  std::uint32_t windowSize = ReadLe32(data, 0x10);
+  // Version 2 counts in units of 32 KiB, scaled in 32 bits as chmlib does.
+  if (version == 2) windowSize <<= 15;
+  return windowSize >= 2;
+}
+
+// False when the chunk lists a control data entry that is not sound.
+bool ChunkSound(std::string_view file, std::string_view chunk, std::uint64_t dataOffset) {
+  if (chunk.substr(0, 4) != "PMGL") return true;
+  const std::uint32_t freeSpace = ReadLe32(chunk, 4);
+  if (freeSpace > chunk.size() - kPmglHeaderSize) return true;
+  const std::string_view entries = chunk.substr(0, chunk.size() - freeSpace);
+  std::size_t at = kPmglHeaderSize;
+  while (at < entries.size()) {
+    const auto nameLength = ReadEncInt(entries, at);
+    if (!nameLength || *nameLength > entries.size() - at) return true;
+    const std::string_view name = entries.substr(at, *nameLength);
+    at += *nameLength;
+    const auto section = ReadEncInt(entries, at);
+    const auto start = ReadEncInt(entries, at);
+    const auto length = ReadEncInt(entries, at);
+    if (!section || !start || !length) return true;
+    if (SameIgnoringCase(name, kControlData) &&
+        !ControlDataSound(file, dataOffset, *section, *start, *length)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ChmOpensSafely(std::string_view file) {
+  if (file.size() < kItsfV2Size || file.substr(0, 4) != "ITSF") return false;
+  const std::uint32_t version = ReadLe32(file, 4);
+  if (version != 2 && version != 3) return false;
+  if (version == 3 && file.size() < kItsfV3Size) return false;
+  const std::uint64_t directory = ReadLe64(file, 0x48);
+  const std::uint64_t directoryLength = ReadLe64(file, 0x50);
+  const std::uint64_t dataOffset =
+      version == 3 ? ReadLe64(file, 0x58) : directory + directoryLength;
+  if (directory > file.size() || file.size() - directory < kItspSize) return false;
+  const std::string_view itsp = file.substr(directory, kItspSize);
+  if (itsp.substr(0, 4) != "ITSP") return false;
+  const std::uint32_t headerLength = ReadLe32(itsp, 8);
+  const std::uint32_t chunkSize = ReadLe32(itsp, 0x10);
+  if (chunkSize < kPmglHeaderSize || headerLength > file.size() - directory) return false;
+  for (std::uint64_t at = directory + headerLength; file.size() - at >= chunkSize;
+       at += chunkSize) {
+    if (!ChunkSound(file, file.substr(at, chunkSize), dataOffset)) return false;
+  }
+  return true;
+}
+
+}  // namespace lunda
