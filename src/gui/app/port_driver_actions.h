@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "device/port.h"
+#include "device/port_choice.h"
 #include "platform/error_reporter.h"
 
 namespace lunda {
@@ -16,9 +17,10 @@ class PortDriverActions {
   // "/i" and "/u"; each reports its own failures, and start-up ends either way.
   virtual void Install() = 0;
   virtual void Remove() = 0;
-  // Makes the opened port usable, or reports why not. openedPort is null when it could not be
-  // opened, with openError saying why.
-  [[nodiscard]] virtual bool Load(Port* openedPort, std::string_view openError) = 0;
+  // Makes the opened port of that kind usable, or reports why not. openedPort is null when it
+  // could not be opened, with openError saying why.
+  [[nodiscard]] virtual bool Load(Port* openedPort, std::string_view openError,
+                                  PortChoice::Kind kind) = 0;
 };
 
 // ppdev on Linux, the port-I/O driver on Windows; messages go to reporter, which must outlive

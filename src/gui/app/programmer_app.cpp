@@ -1,21 +1,17 @@
 // Start-up in its fixed order: switches, catalogue, driver and port, main window.
 #include "gui/app/programmer_app.h"
 
-#include <QApplication>
-
 #include "device/waveform_recorder.h"
 #include "gui/framework/resources.h"
 
 namespace lunda {
 namespace {
 
-constexpr int kIconResource = 128;
 constexpr int kIdsNoAlgorithms = 110;
 
 }  // namespace
 
 int CProgrammerApp::Run(const CommandLine& commandLine) {
-  QApplication::setWindowIcon(LoadIcon(kIconResource));
   switch (commandLine.driverAction) {
     case DriverAction::kInstall:
       services_.driver.Install();
@@ -31,7 +27,7 @@ int CProgrammerApp::Run(const CommandLine& commandLine) {
     return kExitCode;
   }
   if (!ScanCatalogue(kDataFolder, catalogue_)) {
-    services_.reporter.ShowError(LoadString(kIdsNoAlgorithms).toStdString());
+    services_.reporter.ShowError(LoadString(kIdsNoAlgorithms));
     return kExitCode;
   }
   if (!OpenChosenPort(commandLine.options)) return kExitCode;
@@ -48,7 +44,7 @@ bool CProgrammerApp::OpenChosenPort(const AppOptions& options) {
   std::string error;
   if (!OpenPort(options.port, clock_, std::nullopt, port_, error)) {
     // Reported there with the remedy; a port that did not open is never usable.
-    static_cast<void>(services_.driver.Load(nullptr, error));
+    static_cast<void>(services_.driver.Load(nullptr, error, options.port.kind));
     return false;
   }
   if (options.vcdPath) {
@@ -63,7 +59,7 @@ bool CProgrammerApp::OpenChosenPort(const AppOptions& options) {
     port_.recorder = recorder.get();
     port_.port = std::move(recorder);
   }
-  return services_.driver.Load(port_.port.get(), {});
+  return services_.driver.Load(port_.port.get(), {}, options.port.kind);
 }
 
 }  // namespace lunda

@@ -1,12 +1,10 @@
 // CWriteDlg: the progress dialog that runs the transmit thread and closes when it has ended.
 #pragma once
 
-#include <QString>
-#include <QTimer>
-#include <QWidget>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <thread>
 
 #include "algorithm/algorithm.h"
@@ -37,7 +35,7 @@ class CWriteDlg : public CDialog {
   static constexpr int kTimerPeriodMs = 10;
 
   // algorithm, port and clock must outlive the dialog.
-  CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, QWidget* parent,
+  CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, CDialog* parent,
             ThreadStarter startThread = &StartStdThread);
   // Waits for the thread if it still runs, since it uses the dialog's job.
   ~CWriteDlg() override;
@@ -52,10 +50,10 @@ class CWriteDlg : public CDialog {
   bool OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
+  void OnTimer(int id) override;
 
  private:
   void Transmit();
-  void OnTimer();
   [[nodiscard]] bool ThreadEnded() const { return ended.load(std::memory_order_acquire); }
   // Joins the ended thread and closes with its exit code.
   void Finish();
@@ -68,8 +66,7 @@ class CWriteDlg : public CDialog {
   bool started = false;
   int exitCode = kTransmitNotStarted;  // written by the thread before it sets ended
   std::atomic<bool> ended{false};
-  QString startError;  // why the thread could not be created
-  QTimer timer;
+  std::string startError;  // why the thread could not be created
 };
 
 }  // namespace lunda

@@ -1,11 +1,13 @@
 // "Запись": the date, the instructions, the patch and the transmission with its progress dialog.
 #pragma once
 
-class QWidget;
+#include <functional>
+#include <string_view>
 
 namespace lunda {
 
 class CAlgorithm;
+class CDialog;
 class Clock;
 class Port;
 class SimulatedController;
@@ -13,12 +15,12 @@ class SimulatedController;
 struct WriteEnvironment {
   Port& port;    // the port chosen at start-up, recorded when a waveform file was asked for
   Clock& clock;  // the high-resolution counter the transmitter and the waits use
-  // Set when the port is the simulated controller: its verdict goes to standard error after
-  // each write, since the window itself shows no message.
+  // Set when the port is the simulated controller: its verdict is reported after each write,
+  // since the window itself shows no message.
   SimulatedController* simulator = nullptr;
 };
 
 // Runs the whole sequence modally over owner; returns when the port is back at rest.
-void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, QWidget* owner);
+void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, CDialog* owner);
 
 }  // namespace lunda

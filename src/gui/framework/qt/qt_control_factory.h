@@ -1,18 +1,22 @@
 // Turns template controls into Qt widgets.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include "gui/framework/dialog_template.h"
-#include "gui/framework/dialog_units.h"
+#include "gui/framework/qt/qt_dialog_units.h"
 
 namespace lunda {
 
-// A new, not yet configured widget of the class that stands for the control's kind.
-[[nodiscard]] QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent);
+class CDialog;
 
-// Gives a widget the template's text, items, styles and place. It works on any subclass of the
-// kind's standard widget, so a dialog that supplies its own list class keeps the template's look.
+// A new, not yet configured widget of the class that stands for the control's kind; an
+// owner-drawn list asks host how to draw its rows.
+[[nodiscard]] QWidget* CreateControl(const ControlTemplate& control, QWidget* parent,
+                                     CDialog& host);
+
+// Gives a widget the template's text, items, styles and place.
 void ApplyControlTemplate(QWidget* widget, const ControlTemplate& control,
                           const DialogUnits& units);
 

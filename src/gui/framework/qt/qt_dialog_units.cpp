@@ -1,5 +1,5 @@
 // Dialog-unit conversion after the classic rule of the font's average character size.
-#include "gui/framework/dialog_units.h"
+#include "gui/framework/qt/qt_dialog_units.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -12,10 +12,11 @@ int MulDiv(int a, int b, int c) { return (a * b * 2 + c) / (c * 2); }
 
 }  // namespace
 
-QFont DialogFont(const QString& face, int points) {
-  const bool systemFace = face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
-                          face.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0;
-  QFont font = systemFace ? QApplication::font() : QFont(face);
+QFont DialogFont(const std::string& face, int points) {
+  const QString name = QString::fromStdString(face);
+  const bool systemFace = name.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
+                          name.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0;
+  QFont font = systemFace ? QApplication::font() : QFont(name);
   font.setPointSize(points);
   return font;
 }
@@ -32,12 +33,10 @@ int DialogUnits::X(int units) const { return MulDiv(units, averageWidth_, 4); }
 
 int DialogUnits::Y(int units) const { return MulDiv(units, height_, 8); }
 
-QRect DialogUnits::ToPixels(const QRect& units) const {
-  return QRect(X(units.x()), Y(units.y()), X(units.width()), Y(units.height()));
+QRect DialogUnits::ToPixels(const UnitRect& units) const {
+  return QRect(X(units.x), Y(units.y), X(units.width), Y(units.height));
 }
 
-QSize DialogUnits::ToPixels(const QSize& units) const {
-  return QSize(X(units.width()), Y(units.height()));
-}
+QSize DialogUnits::ToPixels(int width, int height) const { return QSize(X(width), Y(height)); }
 
 }  // namespace lunda

@@ -1,5 +1,5 @@
-// The up-down control's buttons, position and buddy arrow keys.
-#include "gui/framework/up_down.h"
+// The up-down control: buttons, position and buddy arrow keys.
+#include "gui/framework/qt/qt_up_down.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 
 namespace lunda {
 
-CUpDown::CUpDown(QWidget* parent)
+QtUpDown::QtUpDown(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
   for (QToolButton* button : {up_, down_}) {
     button->setFocusPolicy(Qt::NoFocus);
@@ -20,30 +20,31 @@ CUpDown::CUpDown(QWidget* parent)
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void CUpDown::SetRange(int lower, int upper) {
+void QtUpDown::SetRange(int lower, int upper) {
   lower_ = lower;
   upper_ = upper;
   SetPos(pos_);
 }
 
-void CUpDown::SetPos(int pos) {
+void QtUpDown::SetPos(int pos) {
   pos_ = std::clamp(pos, std::min(lower_, upper_), std::max(lower_, upper_));
 }
 
-void CUpDown::SetBuddy(QWidget* buddy) {
+void QtUpDown::SetBuddy(QWidget* buddy) {
   if (buddy_) buddy_->removeEventFilter(this);
   buddy_ = buddy;
   if (buddy_) buddy_->installEventFilter(this);
 }
 
-void CUpDown::Step(int direction) {
+void QtUpDown::Step(int direction) {
   if (!isEnabled()) return;
   const int delta = lower_ <= upper_ ? direction : -direction;
-  emit DeltaPos(delta);
-  SetPos(pos_ + delta);
+  // From the position before the step, as the system control does, whatever the handler set.
+  const int from = pos_;
+  if (!stepHandler_ || stepHandler_(delta)) SetPos(from + delta);
 }
 
-bool CUpDown::eventFilter(QObject* watched, QEvent* event) {
+bool QtUpDown::eventFilter(QObject* watched, QEvent* event) {
   if (watched == buddy_ && arrowKeys_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
@@ -54,7 +55,7 @@ bool CUpDown::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void CUpDown::resizeEvent(QResizeEvent* event) {
+void QtUpDown::resizeEvent(QResizeEvent* event) {
   const int half = height() / 2;
   up_->setGeometry(0, 0, width(), half);
   down_->setGeometry(0, half, width(), height() - half);

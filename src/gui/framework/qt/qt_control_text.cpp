@@ -1,5 +1,5 @@
 // Text access for the standard control widgets.
-#include "gui/framework/control_text.h"
+#include "gui/framework/qt/qt_control_text.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // Widget classes and settings for each template control kind.
-#include "gui/framework/control_factory.h"
+#include "gui/framework/qt/qt_control_factory.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -9,14 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 
-#include "gui/framework/resources.h"
-#include "gui/framework/up_down.h"
+#include "gui/framework/dialog.h"
+#include "gui/framework/qt/qt_icons.h"
+#include "gui/framework/qt/qt_up_down.h"
 
 namespace lunda {
 namespace {
@@ -24,13 +27,65 @@ namespace {
 constexpr int kIconPixels = 32;
 constexpr int kComboUnits = 12;  // closed height of a drop-down list; the rect gives the list's
 
+// Draws each row as the dialog's OwnerDrawnRow says.
+class OwnerDrawDelegate : public QStyledItemDelegate {
+ public:
+  OwnerDrawDelegate(QListWidget& list, CDialog& host, int id)
+      : QStyledItemDelegate(&list), host_(host), id_(id) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const std::optional<OwnerDrawnRow> row = host_.HandleDrawItem(id_, index.row());
+    if (!row) return;
+    const bool selected = option.state & QStyle::State_Selected;
+    // The system's highlight, whether or not the list has the focus, as a classic list box.
+    const QPalette& palette = option.palette;
+    const QColor fill =
+        palette.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
+    QColor text =
+        palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (row->textColor) text = QColor(row->textColor->red, row->textColor->green, row->textColor->blue);
+    painter->save();
+    painter->fillRect(option.rect, fill);
+    painter->setClipRect(option.rect);
+    painter->setFont(option.font);
+    painter->setPen(text);
+    painter->drawText(option.rect,
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic,
+                      QString::fromStdString(row->text));
+    painter->restore();
+  }
+
+  // Every row is one text line high; the width never asks for a horizontal scroll bar.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return {1, option.fontMetrics.height()};
+  }
+
+ private:
+  CDialog& host_;
+  int id_;
+};
+
+QListWidget* CreateList(const ControlTemplate& c, QWidget* parent, CDialog& host) {
+  auto* list = new QListWidget(parent);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  if (c.styles.ownerDraw) {
+    list->setItemDelegate(new OwnerDrawDelegate(*list, host, c.id));
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  }
+  return list;
+}
+
 void ApplyStatic(QLabel* label, const ControlTemplate& c) {
+  const QString text = QString::fromStdString(c.text);
   if (c.kind == ControlKind::kIcon) {
-    label->setPixmap(LoadIcon(c.text.toInt()).pixmap(kIconPixels, kIconPixels));
+    label->setPixmap(LoadQtIcon(text.toInt()).pixmap(kIconPixels, kIconPixels));
     return;
   }
   label->setTextFormat(Qt::PlainText);
-  label->setText(c.styles.noPrefix ? c.text : StripMnemonics(c.text));
+  label->setText(c.styles.noPrefix ? text : StripMnemonics(text));
   label->setWordWrap(true);
   Qt::Alignment alignment = c.styles.center ? Qt::AlignHCenter : Qt::AlignLeft;
   alignment |= c.styles.vcenter ? Qt::AlignVCenter : Qt::AlignTop;
@@ -53,25 +108,27 @@ void ApplyEdit(QWidget* widget, const ControlTemplate& c) {
   }
 }
 
-// Sets what the control's Qt class can show; kinds whose widget was replaced by an unrelated
-// class are left to the dialog that replaced them.
+// Sets what the control's Qt class can show.
 void ApplyKind(QWidget* widget, const ControlTemplate& c) {
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(c.text);
+  const QString text = QString::fromStdString(c.text);
+  QStringList items;
+  for (const std::string& item : c.items) items << QString::fromStdString(item);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
   if (auto* push = qobject_cast<QPushButton*>(widget)) {
-    // Enter is the dialog's business (see CDialog), not Qt's default-button logic.
+    // Enter is the dialog's business (see QtDialogWindow), not Qt's default-button logic.
     push->setAutoDefault(false);
     push->setDefault(c.kind == ControlKind::kDefPushButton);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     ApplyStatic(label, c);
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(c.text);
+    group->setTitle(text);
     // A frame listed after the controls it surrounds lies above them; like a classic group box
     // it lets the pointer through to them.
     group->setAttribute(Qt::WA_TransparentForMouseEvents);
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    list->addItems(c.items);
+    list->addItems(items);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    combo->addItems(c.items);
+    combo->addItems(items);
     combo->setCurrentIndex(-1);
   } else if (auto* progress = qobject_cast<QProgressBar*>(widget)) {
     progress->setTextVisible(false);
@@ -82,7 +139,7 @@ void ApplyKind(QWidget* widget, const ControlTemplate& c) {
     date->setLocale(russian);
     date->setCalendarPopup(true);
     date->setDisplayFormat(russian.dateFormat(QLocale::ShortFormat));
-  } else if (auto* upDown = qobject_cast<CUpDown*>(widget)) {
+  } else if (auto* upDown = qobject_cast<QtUpDown*>(widget)) {
     upDown->SetArrowKeys(c.styles.arrowKeys);
   } else {
     ApplyEdit(widget, c);
@@ -91,7 +148,7 @@ void ApplyKind(QWidget* widget, const ControlTemplate& c) {
 
 }  // namespace
 
-QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) {
+QWidget* CreateControl(const ControlTemplate& control, QWidget* parent, CDialog& host) {
   switch (control.kind) {
     case ControlKind::kPushButton:
     case ControlKind::kDefPushButton:
@@ -105,7 +162,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       if (control.styles.multiLine) return new QPlainTextEdit(parent);
       return new QLineEdit(parent);
     case ControlKind::kListBox:
-      return new QListWidget(parent);
+      return CreateList(control, parent, host);
     case ControlKind::kComboBox:
       return new QComboBox(parent);
     case ControlKind::kRadioButton:
@@ -113,7 +170,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
     case ControlKind::kCheckBox:
       return new QCheckBox(parent);
     case ControlKind::kUpDown:
-      return new CUpDown(parent);
+      return new QtUpDown(parent);
     case ControlKind::kProgressBar:
       return new QProgressBar(parent);
     case ControlKind::kDateTimePicker:

@@ -1,4 +1,4 @@
-// Reading and writing the text of any standard control, like Get/SetWindowText.
+// Reading and writing the text of any standard Qt control, like Get/SetWindowText.
 #pragma once
 
 #include <QString>
