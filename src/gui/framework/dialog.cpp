@@ -48,6 +48,8 @@ const DialogTemplate* CDialog::EnsureTemplate() {
 int CDialog::DoModal() {
   if (!EnsureTemplate()) return -1;
   CDialog* owner = Owner();
+  static int runs = 0;
+  modalRun_ = ++runs;
   ModalDialogs().push_back(this);
   const int result = window_->RunModal(template_, owner);
   std::erase(ModalDialogs(), this);

@@ -60,6 +60,8 @@ class CDialog {
   [[nodiscard]] bool IsWindowVisible() const { return window_->IsVisible(); }
 
   [[nodiscard]] int TemplateId() const { return templateId_; }
+  // The number of this dialog's latest modal run, which no other run in the process has had.
+  [[nodiscard]] int ModalRun() const { return modalRun_; }
   // The loaded template; empty before the window was first made.
   [[nodiscard]] const DialogTemplate& Template() const { return template_; }
   // Loads the template on first use (a sheet sizes itself to its pages); null when it cannot be.
@@ -119,6 +121,7 @@ class CDialog {
   bool templateLoaded_ = false;
   std::unique_ptr<DialogWindow> window_;
   int exchangeDepth_ = 0;
+  int modalRun_ = 0;
 };
 
 }  // namespace lunda

@@ -13,7 +13,9 @@ namespace lunda {
 
 QString GetControlText(const QWidget* control) {
   if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
-  if (auto* text = qobject_cast<const QPlainTextEdit*>(control)) return text->toPlainText();
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(control)) {
+    return text->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  }
   if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
   if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
   if (auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();

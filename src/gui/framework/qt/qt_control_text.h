@@ -10,7 +10,8 @@ namespace lunda {
 // current entry; an empty string for controls without text.
 [[nodiscard]] QString GetControlText(const QWidget* control);
 
-// Replaces the text a control shows. CR LF pairs become single line breaks in multi-line edits.
+// Replaces the text a control shows. Line breaks of multi-line edits are CR LF pairs both ways,
+// as on the classic platform.
 // Change signals are blocked: the dialog's own handlers never see the framework's writes.
 void SetControlText(QWidget* control, const QString& text);
 

@@ -414,8 +414,9 @@ void QtDialogWindow::AppendWindowMenuItem(int command, std::string_view text) {
             [this] { windowMenu_->popup(mapToGlobal(QPoint(0, 0))); });
   }
   windowMenu_->addSeparator();
-  windowMenu_->addAction(FromUtf8(text), this,
-                         [this, command] { Dispatch(WindowEvent::Kind::kSysCommand, command); });
+  QAction* action = windowMenu_->addAction(
+      FromUtf8(text), this, [this, command] { Dispatch(WindowEvent::Kind::kSysCommand, command); });
+  action->setData(command);
 }
 
 void QtDialogWindow::SetIcon(int resourceId) { setWindowIcon(LoadQtIcon(resourceId)); }
