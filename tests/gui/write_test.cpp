@@ -206,7 +206,7 @@ TEST(WriteSequenceTest, APortThatFailsMidWriteIsReported) {
   port.failAfter = 1 + 24 * 10;  // the rest level, then ten bytes of 24 writes
   test::MessageBoxRecorder recorder;
   ModalScript script;
-  script.Then(AcceptDate({2030, 1, 1})).Then(Press(kIdOk));
+  script.Then(AcceptDate({2030, 1, 1})).Then(Press(kIdOk)).Then([](CDialog&) {});
   RunWriteSequence({port, clock}, *algorithm, nullptr);
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].icon, MessageIcon::kError);
