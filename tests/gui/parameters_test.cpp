@@ -62,18 +62,21 @@ struct Sheet {
   void ClickTab(int index) const { test::ClickTab(sheet, index); }
 };
 
-// Runs EditParameters over algorithm and hands the open, active sheet to drive. Whatever drive
-// leaves open is cancelled, so a failed check never leaves the modal loop running.
-void RunSheet(CAlgorithm& algorithm, const std::function<void(const Sheet&)>& drive,
-              ShowHelpFunction showHelp = {}) {
+// Runs the parameter sheet over algorithm and hands the open, active sheet to drive; returns how
+// the sheet ended. Whatever drive leaves open is cancelled, so a failed check never leaves the
+// modal loop running.
+int RunSheet(CAlgorithm& algorithm, const std::function<void(const Sheet&)>& drive,
+             ShowHelpFunction showHelp = {}) {
   test::ModalScript script;
   script.Then([&drive](CDialog& dialog) {
     auto& sheet = static_cast<CPropertySheet&>(dialog);
     drive(Sheet{sheet});
     if (sheet.IsWindowVisible()) test::Click(sheet, kIdCancel);
   });
-  EditParameters(algorithm, nullptr, std::move(showHelp));
+  const ParameterSheet parameters = CreateParameterSheet(algorithm, nullptr, std::move(showHelp));
+  const int result = parameters.sheet->DoModal();
   EXPECT_TRUE(script.Done());
+  return result;
 }
 
 // Each stored code is shown, and typing the shown text reads the same code back; typed volts
@@ -121,7 +124,6 @@ TEST(CommonPageTest, ThresholdsShownAndTyped) {
       EXPECT_EQ(CUpDown(s.Page(0), kSpin1).GetPos(), c.code);
       EXPECT_EQ(s.ApplyEnabled(), c.code != c.stored);
       s.ClickButton(kIdOk);
-      EXPECT_FALSE(s.sheet.IsWindowVisible());
     });
     EXPECT_EQ(algorithm->current.thresholds[0], c.code);
   }
@@ -262,7 +264,6 @@ TEST(ChannelPageTest, TypedValues) {
         EXPECT_EQ(s.FocusId(1), kValue + 3);
         EXPECT_EQ(s.ApplyEnabled(), std::string(c.shown) != "2");
         s.ClickButton(kIdOk);
-        EXPECT_FALSE(s.sheet.IsWindowVisible());
         return;
       }
       ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -271,7 +272,6 @@ TEST(ChannelPageTest, TypedValues) {
       EXPECT_EQ(test::SelectedText(s.Page(1), kValue + 2), c.shown);
       s.Type(1, kValue + 2, "11");
       s.ClickButton(kIdOk);
-      EXPECT_FALSE(s.sheet.IsWindowVisible());
     });
     const int stored = c.prompt.empty() ? std::stoi(c.shown) : 11;
     EXPECT_EQ(algorithm->current.delays[2], stored);
@@ -326,7 +326,6 @@ TEST(AppPropSheetTest, OkFromAnotherPageWritesTheShownPagesOnly) {
     EXPECT_EQ(s.sheet.GetActiveIndex(), 0);
     for (int i = 0; i < 4; ++i) created.push_back(s.Page(i).IsCreated());
     s.ClickButton(kIdOk);
-    EXPECT_FALSE(s.sheet.IsWindowVisible());
   });
   EXPECT_EQ(created, (std::vector<bool>{true, false, true, false}));
   EXPECT_TRUE(algorithm->current == expected);
@@ -341,7 +340,7 @@ TEST(AppPropSheetTest, ApplyThenLeave) {
       {Leave::kCancelButton, 5}, {Leave::kEscape, 5}, {Leave::kCloseBox, 5}, {Leave::kEnter, 7}};
   for (const auto& [leave, startDelay] : cases) {
     auto algorithm = Example();
-    RunSheet(*algorithm, [&](const Sheet& s) {
+    const int result = RunSheet(*algorithm, [&](const Sheet& s) {
       s.Type(0, kDelayEdit, "5");
       s.Click(0, kEdit1);
       EXPECT_TRUE(s.ApplyEnabled());
@@ -357,9 +356,9 @@ TEST(AppPropSheetTest, ApplyThenLeave) {
       if (leave == Leave::kEscape) Press(Key::kEscape);
       if (leave == Leave::kCloseBox) test::CloseBox(s.sheet);
       if (leave == Leave::kEnter) Press(Key::kEnter);
-      EXPECT_FALSE(s.sheet.IsWindowVisible());
     });
     EXPECT_EQ(algorithm->current.startDelay, startDelay);
+    EXPECT_EQ(result, leave == Leave::kEnter ? kIdOk : kIdCancel);
   }
 }
 

@@ -3,16 +3,9 @@
 
 #include <windows.h>
 
-namespace lunda {
+#include "platform/win32/wide_text.h"
 
-std::wstring Utf8ToWide(std::string_view utf8Text) {
-  if (utf8Text.empty()) return {};
-  const int size = static_cast<int>(utf8Text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), size, wide.data(), length);
-  return wide;
-}
+namespace lunda {
 
 MessageBoxReporter::MessageBoxReporter(std::string caption) : caption_(Utf8ToWide(caption)) {}
 

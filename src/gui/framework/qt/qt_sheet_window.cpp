@@ -156,7 +156,10 @@ void QtSheetWindow::OnWindowCommand(int id) {
       End(kIdCancel);
       break;
     case kIdApplyNow:
-      ApplyPages();
+      // The page stays, and is shown again as the system's sheet shows it after Apply.
+      if (ApplyPages()) {
+        if (CPropertyPage* page = sheet_.GetPage(active_)) page->OnSetActive();
+      }
       break;
     case kIdHelp:
       if (CPropertyPage* page = sheet_.GetPage(active_)) page->OnHelp();
