@@ -308,6 +308,8 @@ TEST(AppPropSheetTest, CaptionButtonsAndTabsSpeakRussianAndLongNamesStayWhole) {
       EXPECT_EQ(s.sheet.GetDlgItemText(kIdCancel), "&Отмена");
       EXPECT_EQ(s.sheet.GetDlgItemText(kIdHelp), "&Помощь");
       EXPECT_EQ(s.sheet.GetDlgItemText(kIdApplyNow), "&Применить");
+      const char* tabs[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
+      for (int i = 0; i < 4; ++i) EXPECT_EQ(test::TabText(s.sheet, i), tabs[i]);
     });
   }
 }

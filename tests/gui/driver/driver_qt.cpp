@@ -117,6 +117,10 @@ void ClickTab(CPropertySheet& sheet, int index) {
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
+std::string TabText(CPropertySheet& sheet, int index) {
+  return dynamic_cast<QtSheetWindow&>(WindowOf(sheet)).Tabs()->tabText(index).toStdString();
+}
+
 void Type(CDialog& dialog, int id, std::string_view text) {
   QWidget* edit = ControlOf(dialog, id);
   Click(dialog, id);

@@ -150,6 +150,17 @@ void ClickTab(CPropertySheet& sheet, int index) {
   ClickAt(tabs, Center(rect));
 }
 
+std::string TabText(CPropertySheet& sheet, int index) {
+  wchar_t text[64] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl(), TCM_GETITEMW,
+               static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return WideToUtf8(text);
+}
+
 void Type(CDialog& dialog, int id, std::string_view text) {
   HWND edit = ItemOf(dialog, id);
   Click(dialog, id);

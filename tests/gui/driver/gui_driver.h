@@ -65,6 +65,8 @@ void PickDate(CDialog& dialog, int id, const CalendarDate& date);
 [[nodiscard]] std::vector<std::string> WindowMenu(CDialog& dialog);
 void ChooseWindowMenuItem(CDialog& dialog, int command);
 
+// The text on a sheet's tab.
+[[nodiscard]] std::string TabText(CPropertySheet& sheet, int index);
 // The selected part of an edit's text.
 [[nodiscard]] std::string SelectedText(CDialog& dialog, int id);
 // The tip the control shows when the pointer rests on it, with its wrapping undone.

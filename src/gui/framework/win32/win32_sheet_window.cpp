@@ -108,7 +108,9 @@ void Win32SheetWindow::SetTabText(int index, std::string_view text) {
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = wide.data();
-  if (HWND tabs = TabControl()) TabCtrl_SetItem(tabs, index, &item);
+  if (HWND tabs = TabControl()) {
+    SendMessageW(tabs, TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 void Win32SheetWindow::PageChanged(int index, bool changed) {
