@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "algorithm/ascii_case.h"
+
 namespace lunda {
 namespace {
 
@@ -94,7 +96,30 @@ char EncodeCodePoint(char32_t c) {
   return '?';
 }
 
+char LowerOfByte(std::uint8_t byte) {
+  if (byte < 0x80) return AsciiLower(static_cast<char>(byte));
+  char32_t c = kHighHalf[byte - 0x80u];
+  if (c >= 0x0400 && c <= 0x040F) {  // Ѐ..Џ, the letters outside the basic alphabet
+    c += 0x50;
+  } else if (c >= 0x0410 && c <= 0x042F) {  // А..Я
+    c += 0x20;
+  } else if (c == 0x0490) {  // Ґ
+    c = 0x0491;
+  }
+  return EncodeCodePoint(c);
+}
+
 }  // namespace
+
+char Cp1251ToLower(char c) {
+  static const std::array<char, 256> kLower = [] {
+    std::array<char, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+      table[byte] = LowerOfByte(static_cast<std::uint8_t>(byte));
+    return table;
+  }();
+  return kLower[static_cast<std::uint8_t>(c)];
+}
 
 std::string Cp1251ToUtf8(std::string_view text) {
   std::string out;

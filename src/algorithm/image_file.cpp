@@ -4,7 +4,6 @@
 #include <fstream>
 #include <vector>
 
-#include "algorithm/ascii_case.h"
 #include "algorithm/cp1251.h"
 
 namespace lunda {
@@ -12,20 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Windows-1251 text folded to lower case for the ASCII and the Russian letters.
 std::string FoldCase(std::string_view cp1251) {
   std::string folded(cp1251);
-  for (char& c : folded) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0xC0 && byte <= 0xDF) {
-      c = static_cast<char>(byte + 0x20);
-    } else if (byte == 0xA8) {  // Ё
-      c = static_cast<char>(0xB8);
-    } else {
-      c = AsciiLower(c);
-    }
-  }
+  for (char& c : folded) c = Cp1251ToLower(c);
   return folded;
+}
+
+// Windows drops the spaces and dots at the end of every part of a path ("img.bin " opens
+// img.bin); "." and ".." keep their meaning.
+std::string_view TrimLikeWindows(std::string_view part) {
+  if (part == "." || part == "..") return part;
+  while (!part.empty() && (part.back() == ' ' || part.back() == '.')) part.remove_suffix(1);
+  return part;
 }
 
 std::vector<std::string_view> SplitFolders(std::string_view file) {
@@ -33,7 +30,8 @@ std::vector<std::string_view> SplitFolders(std::string_view file) {
   std::size_t start = 0;
   for (std::size_t i = 0; i <= file.size(); ++i) {
     if (i == file.size() || file[i] == '\\' || file[i] == '/') {
-      if (i > start) parts.push_back(file.substr(start, i - start));
+      const std::string_view part = TrimLikeWindows(file.substr(start, i - start));
+      if (!part.empty()) parts.push_back(part);
       start = i + 1;
     }
   }

@@ -25,8 +25,9 @@ class ImageFolder {
   explicit ImageFolder(std::filesystem::path dataDir);
 
   // The image named by a description's "file" value (raw Windows-1251 bytes, '\' or '/' between
-  // folders). Each part of the name is taken as written when it exists, else matched ignoring
-  // letter case. Nothing when no regular file answers to the name.
+  // folders). Each part of the name, without trailing spaces and dots, is taken as written when
+  // it exists, else matched ignoring the case of every Windows-1251 letter, as Windows finds
+  // files. Nothing when no regular file answers to the name.
   [[nodiscard]] std::optional<std::filesystem::path> Find(std::string_view file);
 
  private:

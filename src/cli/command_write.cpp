@@ -13,6 +13,7 @@
 #include "cli/patch_options.h"
 #include "device/lpt_transmitter.h"
 #include "device/port_choice.h"
+#include "device/port_driver.h"
 #include "platform/system_clock.h"
 #include "platform/terminal.h"
 
@@ -51,7 +52,8 @@ int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJo
 
 }  // namespace
 
-int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
+             const PortOpener& openPort) {
   PatchOptions options;
   std::string portText(DefaultPortText());
   std::string vcd;
@@ -70,22 +72,36 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock) {
   if (!algorithm) return Fail(context, kExitUsage, error);
 
   OpenedPort opened;
-  const auto vcdPath = vcd.empty() ? std::nullopt : std::optional<std::filesystem::path>(vcd);
-  if (!OpenPort(choice, clock, vcdPath, opened, error)) return Fail(context, kExitFailure, error);
+  PortFault fault;
+  if (!openPort(choice, clock, opened, fault)) {
+    return Fail(context, kExitFailure, DescribeInEnglish(fault));
+  }
+  if (!vcd.empty() && !RecordPort(opened, clock, vcd, error)) {
+    return Fail(context, kExitFailure, error);
+  }
   Port& port = *opened.port;
+  // The start-up test: a port that does not read back what was written gets nothing sent.
+  if (!PortTestPasses(port)) {
+    return Fail(context, kExitFailure, PortAccessFailureText(port.LastFault()));
+  }
+  // The verdict printed at the end covers the write alone, not the test.
+  if (opened.simulator) opened.simulator->Reset();
 
   port.Write(kPortRestLevel);
   clock.Sleep(kSettle);
   TransmitJob job;
   job.algorithm = algorithm;
-  const int code = Transmit(context, port, clock, job);
+  // The image is never empty here, so a transmission ends short only on a port failure, which
+  // the port keeps.
+  Transmit(context, port, clock, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
-  if (code == kTransmitPortFailed || !port.LastError().empty()) {
+  if (const std::optional<PortFault> failed = port.LastFault()) {
     return Fail(context, kExitFailure,
-                port.LastError() + "; the controller got " + std::to_string(job.bytesSent.load()) +
-                    " of " + std::to_string(algorithm->imageSize) + " bytes, write it again");
+                DescribeInEnglish(*failed) + "; the controller got " +
+                    std::to_string(job.bytesSent.load()) + " of " +
+                    std::to_string(algorithm->imageSize) + " bytes, write it again");
   }
   if (opened.recorder && !opened.recorder->Close(error)) return Fail(context, kExitFailure, error);
   if (opened.simulator) {
@@ -101,9 +117,10 @@ const Command kWriteCommand{
     "write",
     "write INDEX --date YYYY-MM-DD [--set NAME=VALUE]... [--port PORT] [--vcd FILE]\n"
     "  Patches the algorithm's image like 'image' and clocks it into a controller, about 28 s.\n"
+    "  A port that fails lunda's start-up test (0x14 written, read back) gets nothing.\n"
     "  --port sim | /dev/parportN | io:ADDRESS   the port (default: the first parallel port);\n"
     "                      sim is a simulated controller that checks what it receives\n"
-    "  --vcd FILE          also records the port's lines as a waveform (GTKWave, PulseView)",
+    "  --vcd FILE          also records the port's lines as a VCD waveform (sigrok: see README)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
       return RunWrite(context, args, clock);

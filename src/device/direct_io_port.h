@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "device/port.h"
 
@@ -12,9 +11,8 @@ namespace lunda {
 class DirectIoPort final : public Port {
  public:
   // Asks for access to address (ioperm as root on Linux; granted by the port driver on Windows).
-  // Null, with the reason, when it is refused.
-  [[nodiscard]] static std::unique_ptr<DirectIoPort> Open(std::uint16_t address,
-                                                          std::string& error);
+  // Null, with the fault, when it is refused.
+  [[nodiscard]] static std::unique_ptr<DirectIoPort> Open(std::uint16_t address, PortFault& fault);
 
   void Write(std::uint8_t value) override;
   [[nodiscard]] std::uint8_t Read() override;

@@ -41,7 +41,7 @@ int LptTransmitter::TransmitThreadProc(TransmitJob* job) {
     SendByte(bytes[i - 1], unit);
     // A port that failed has dropped writes already: the controller got a broken stream, which
     // must not be reported as sent.
-    if (!port.LastError().empty()) return kTransmitPortFailed;
+    if (port.LastFault()) return kTransmitPortFailed;
     job->bytesSent.fetch_add(1, std::memory_order_relaxed);
     // The controller stores each block of 32 bytes during this pause.
     if (i % kBytesPerBlock == 0) WaitTicks(blockPause);

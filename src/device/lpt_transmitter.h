@@ -13,7 +13,7 @@ namespace lunda {
 // Exit codes of TransmitThreadProc.
 inline constexpr int kTransmitDone = 1;        // sent in full, or nothing to send from
 inline constexpr int kTransmitNoImage = 2;     // no image buffer or size 0; port untouched
-inline constexpr int kTransmitPortFailed = 3;  // the port failed mid-write; see its LastError
+inline constexpr int kTransmitPortFailed = 3;  // the port failed mid-write; see its LastFault
 
 inline constexpr std::uint8_t kClockBit = 0x01;  // D0
 inline constexpr std::uint8_t kDataBit = 0x02;   // D1

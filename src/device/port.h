@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
+
+#include "device/port_fault.h"
 
 namespace lunda {
 
@@ -15,9 +17,9 @@ class Port {
   virtual ~Port() = default;
   virtual void Write(std::uint8_t value) = 0;     // data register, immediately
   [[nodiscard]] virtual std::uint8_t Read() = 0;  // data register read-back
-  // Empty while the port works; once a write or read has failed (a device unplugged, a driver
-  // gone), why, and it stays so. Registers without a result never fail.
-  [[nodiscard]] virtual std::string LastError() const { return {}; }
+  // Nothing while the port works; once a write or read has failed (a device unplugged, a driver
+  // gone), the first failure, and it stays so. Registers without a result never fail.
+  [[nodiscard]] virtual std::optional<PortFault> LastFault() const { return std::nullopt; }
 };
 
 }  // namespace lunda

@@ -1,6 +1,7 @@
 // Parsing a port choice and opening its backend.
 #include "device/port_choice.h"
 
+#include <cerrno>
 #include <charconv>
 
 #include "device/direct_io_port.h"
@@ -60,43 +61,38 @@ bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& err
   return false;
 }
 
-bool OpenPort(const PortChoice& choice, Clock& clock,
-              const std::optional<std::filesystem::path>& vcdPath, OpenedPort& opened,
-              std::string& error) {
+bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFault& fault) {
   opened = OpenedPort{};
-  std::unique_ptr<Port> port;
   switch (choice.kind) {
     case PortChoice::Kind::kSimulated: {
       auto simulator = std::make_unique<SimulatedController>(clock);
       opened.simulator = simulator.get();
-      port = std::move(simulator);
+      opened.port = std::move(simulator);
       break;
     }
     case PortChoice::Kind::kDevice:
 #ifdef __linux__
-      port = PpdevPort::Open(SystemPpdev(), choice.device, error);
+      opened.port = PpdevPort::Open(SystemPpdev(), choice.device, fault);
 #else
-      error = "port devices such as " + choice.device + " exist on Linux only; use io:0x378";
+      fault = {PortFault::Step::kOpen, choice.device, ENOSYS};
 #endif
       break;
     case PortChoice::Kind::kDirectIo:
-      port = DirectIoPort::Open(choice.address, error);
+      opened.port = DirectIoPort::Open(choice.address, fault);
       break;
   }
-  if (!port) {
-    opened.simulator = nullptr;
+  return opened.port != nullptr;
+}
+
+bool RecordPort(OpenedPort& opened, Clock& clock, const std::filesystem::path& path,
+                std::string& error) {
+  auto recorder = WaveformRecorder::Create(std::move(opened.port), clock, path, error);
+  if (!recorder) {
+    opened = OpenedPort{};  // the recorder took the port down with it
     return false;
   }
-  if (vcdPath) {
-    auto recorder = WaveformRecorder::Create(std::move(port), clock, *vcdPath, error);
-    if (!recorder) {
-      opened.simulator = nullptr;
-      return false;
-    }
-    opened.recorder = recorder.get();
-    port = std::move(recorder);
-  }
-  opened.port = std::move(port);
+  opened.recorder = recorder.get();
+  opened.port = std::move(recorder);
   return true;
 }
 

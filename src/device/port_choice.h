@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,10 +36,14 @@ struct OpenedPort {
   WaveformRecorder* recorder = nullptr;      // port itself, when recording
 };
 
-// Opens the chosen backend; with a VCD path, wrapped in a WaveformRecorder writing there. clock
-// times the simulator and the recording and must outlive the port.
-[[nodiscard]] bool OpenPort(const PortChoice& choice, Clock& clock,
-                            const std::optional<std::filesystem::path>& vcdPath, OpenedPort& opened,
-                            std::string& error);
+// Opens the chosen backend; false, with the fault, when it cannot be had. clock times the
+// simulator and must outlive the port.
+[[nodiscard]] bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened,
+                            PortFault& fault);
+
+// Wraps the opened port in a WaveformRecorder writing to path, which clock times; false, with
+// error and the port closed, when the file cannot be created.
+[[nodiscard]] bool RecordPort(OpenedPort& opened, Clock& clock, const std::filesystem::path& path,
+                              std::string& error);
 
 }  // namespace lunda

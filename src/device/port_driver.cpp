@@ -16,7 +16,6 @@ constexpr char kLoadFailedText[] =
 constexpr char kInitFailedText[] =
     "Не могу загрузить драйвер LPT-порта.\n"
     "Установите драйвер: запустите программу с ключом /i от имени администратора.";
-constexpr char kPortAccessText[] = "Не могу получить доступ к LPT-порту";
 constexpr char kInstallFailedText[] = "Не могу установить драйвер LPT-порта";
 constexpr char kRemoveFailedText[] = "Не могу удалить драйвер LPT-порта";
 constexpr char kListBrokenText[] =
@@ -127,7 +126,7 @@ bool LoadPortDriver(DriverOs& os, ErrorReporter& reporter, Port& port) {
     }
   }
   if (!PortTestPasses(port)) {
-    reporter.ShowError(kPortAccessText);
+    reporter.ShowError(PortAccessFailureText(port.LastFault()));
     return false;
   }
   return true;

@@ -2,16 +2,13 @@
 // install, and "loading" means the port opened and answered the port test.
 #pragma once
 
-#include <string_view>
-
 #include "device/port.h"
 #include "platform/error_reporter.h"
 
 namespace lunda {
 
-// `openedPort` is the port as the factory opened it, or null with `openError` saying why not.
-[[nodiscard]] bool LoadPortDriver(ErrorReporter& reporter, Port* openedPort,
-                                  std::string_view openError);
+// Runs the port test on the opened port; reports a failure through `reporter`.
+[[nodiscard]] bool LoadPortDriver(ErrorReporter& reporter, Port& port);
 
 // Tell the user that there is no driver to install or remove, and change nothing.
 [[nodiscard]] bool InstallPortDriver(ErrorReporter& reporter);

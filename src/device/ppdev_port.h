@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "device/port.h"
@@ -12,26 +13,26 @@ namespace lunda {
 
 class PpdevPort final : public Port {
  public:
-  // Opens and claims path. Null, with the reason and the remedy in error, when that fails.
+  // Opens and claims path. Null, with the fault, when that fails.
   [[nodiscard]] static std::unique_ptr<PpdevPort> Open(PpdevApi& api, const std::string& path,
-                                                       std::string& error);
+                                                       PortFault& fault);
   ~PpdevPort() override;
   PpdevPort(const PpdevPort&) = delete;
   PpdevPort& operator=(const PpdevPort&) = delete;
 
   void Write(std::uint8_t value) override;
   [[nodiscard]] std::uint8_t Read() override;
-  [[nodiscard]] std::string LastError() const override { return error; }
+  [[nodiscard]] std::optional<PortFault> LastFault() const override { return fault; }
 
  private:
   PpdevPort(PpdevApi& api, std::string path, int handle)
       : api(api), path(std::move(path)), handle(handle) {}
-  void Failed(const char* operation, int code);
+  void Failed(PortFault::Step step, int code);
 
   PpdevApi& api;
   std::string path;
   int handle;
-  std::string error;
+  std::optional<PortFault> fault;
 };
 
 }  // namespace lunda

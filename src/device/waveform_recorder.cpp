@@ -40,13 +40,14 @@ std::unique_ptr<WaveformRecorder> WaveformRecorder::Create(std::unique_ptr<Port>
       << "$comment T = " << TicksToNanos(TimeUnitTicks(frequency), frequency) << " ns $end\n"
       << "$timescale 1 ns $end\n"
       << "$scope module " << kVcdScope << " $end\n";
+  // One-bit wires only: sigrok's VCD input (PulseView, sigrok-cli) reads nothing at all from a
+  // file that also declares a multi-bit variable such as the 8-bit bus.
   for (int bit = 0; bit < 8; ++bit)
     out << "$var wire 1 " << kVcdBitIds[bit] << " D" << bit << " $end\n";
-  out << "$var wire 8 " << kVcdBusId << ' ' << kVcdBusName << " [7:0] $end\n"
-      << "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
+  out << "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
   // Nothing is known of the lines before the first write.
   for (const std::string_view id : kVcdBitIds) out << 'x' << id << '\n';
-  out << "bxxxxxxxx " << kVcdBusId << "\n$end\n";
+  out << "$end\n";
   recorder->start = clock.Now();
   return recorder;
 }
@@ -68,16 +69,13 @@ void WaveformRecorder::Write(std::uint8_t value) {
     const int level = (value >> bit) & 1;
     if (!anyWritten || level != ((last >> bit) & 1)) file << level << kVcdBitIds[bit] << '\n';
   }
-  file << 'b';
-  for (int bit = 7; bit >= 0; --bit) file << ((value >> bit) & 1);
-  file << ' ' << kVcdBusId << '\n';
   anyWritten = true;
   last = value;
 }
 
 std::uint8_t WaveformRecorder::Read() { return inner->Read(); }
 
-std::string WaveformRecorder::LastError() const { return inner->LastError(); }
+std::optional<PortFault> WaveformRecorder::LastFault() const { return inner->LastFault(); }
 
 bool WaveformRecorder::Close(std::string& error) {
   if (!file.is_open()) return true;

@@ -27,7 +27,7 @@ class WaveformRecorder final : public Port {
   [[nodiscard]] std::uint8_t Read() override;
   // The wrapped port's failure; a file that cannot be written shows at Close, since losing the
   // recording is no reason to break off a controller's programming.
-  [[nodiscard]] std::string LastError() const override;
+  [[nodiscard]] std::optional<PortFault> LastFault() const override;
 
   [[nodiscard]] Port& Inner() { return *inner; }
   // Stamps the end time and closes the file. False, with error, when the file is incomplete.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "algorithm/delay_codec.h"
 #include "algorithm/image_file.h"
@@ -74,31 +76,45 @@ TEST_F(LoadTest, SkipsMissingFolderAndOverlongImages) {
   EXPECT_TRUE(Load("file=" + longName.substr(1)));
 }
 
-TEST(PatchImageTest, WritesEveryFieldAndTheChecksum) {
+TEST(PatchImageTest, WritesEveryFieldAndTheChecksumAndNothingElse) {
   CAlgorithm algorithm;
+  const std::string seed = ImageBytes(kImageSize);
+  algorithm.image.assign(seed.begin(), seed.end());
   algorithm.number = 300;
   algorithm.current.thresholds = {1, 2, 3, 4};
   algorithm.current.sensorCurrent = 2;
   algorithm.current.startDelay = 200;
   for (int i = 0; i < kDelayCount; ++i)
     algorithm.current.delays[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 100);
-  algorithm.image[4] = 0x55;
   ASSERT_TRUE(algorithm.PatchImage({2004, 12, 5}));
   const FirmwareImage& image = algorithm.image;
-  // Date in BCD, the number's low byte, byte 4 untouched, thresholds, current code, start delay.
+  // Date in BCD, the number's low byte, bytes 4 and 5 untouched, thresholds, current code, delay.
   EXPECT_EQ(FirmwareImage(image.begin(), image.begin() + 12),
-            (FirmwareImage{0x05, 0x12, 0x04, 0x2C, 0x55, 0, 1, 2, 3, 4, 1, 200}));
+            (FirmwareImage{0x05, 0x12, 0x04, 0x2C, 31, 38, 1, 2, 3, 4, 1, 200}));
   EXPECT_EQ(image[17], 100);
   EXPECT_EQ(image[18], 101);
-  EXPECT_EQ(image[19], 0);
   EXPECT_EQ(image[33], 111);
   EXPECT_EQ(image[1585], 112);
   EXPECT_EQ(image[3169], 135);
   EXPECT_EQ(std::accumulate(image.begin(), image.end(), 0u) % 256, 0u);
+  std::set<std::size_t> written = {0, 1, 2, 3, 6, 7, 8, 9, 10, 11, kImageSize - 1};
+  for (const std::size_t channel : {0u, 1568u, 3136u}) {
+    for (const std::size_t delay : {17, 18, 20, 21, 23, 24, 26, 27, 29, 30, 32, 33})
+      written.insert(channel + delay);
+  }
+  std::vector<std::size_t> changed;  // of the bytes that must keep the file's value
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    if (!written.contains(i) && image[i] != static_cast<std::uint8_t>(seed[i]))
+      changed.push_back(i);
+  }
+  EXPECT_EQ(changed, std::vector<std::size_t>{});
 
   const FirmwareImage once = image;
   ASSERT_TRUE(algorithm.PatchImage({2004, 12, 5}));
   EXPECT_EQ(algorithm.image, once);
+  algorithm.current.sensorCurrent = 0;  // direct current
+  ASSERT_TRUE(algorithm.PatchImage({2004, 12, 5}));
+  EXPECT_EQ(algorithm.image[10], 0);
 }
 
 TEST(PatchImageTest, DateAndNumberBytes) {

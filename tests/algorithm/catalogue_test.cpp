@@ -19,7 +19,7 @@ std::vector<std::string> Names(const AlgorithmCatalogue& catalogue) {
 TEST(ScanCatalogueTest, OrdersByUnsignedNumberKeepingScanOrderForEqualNumbers) {
   testing::TempDir dir;
   dir.Write("img.bin", std::string(10, '\1'));
-  // Scanned by name: a, b, c, d, e, F.
+  // Scanned in the byte order of the names, capitals first: F, a, b, c, d, e.
   dir.Write("a.cfg", "number=5\nname=five-first\nfile=img.bin");
   dir.Write("b.cfg", "number=2\nname=two\nfile=img.bin");
   dir.Write("c.cfg", "number=5\nname=five-second\nfile=img.bin");

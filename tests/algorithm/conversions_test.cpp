@@ -35,5 +35,17 @@ TEST(Cp1251Test, EveryByteRoundTripsAndRussianMatchesUtf8) {
   EXPECT_EQ(Utf8ToCp1251("日x\xC0\x80\xFFЯ"), "?x???\xDF");
 }
 
+TEST(Cp1251Test, FoldsTheCaseOfEveryLetterThatHasOne) {
+  const std::string upper = Utf8ToCp1251("AZЁЂЃЄЅІЇЈЉЊЋЌЎЏҐАЯ");
+  const std::string lower = Utf8ToCp1251("azёђѓєѕіїјљњћќўџґая");
+  for (std::size_t i = 0; i < upper.size(); ++i) EXPECT_EQ(Cp1251ToLower(upper[i]), lower[i]) << i;
+  int changed = 0;  // A-Z, А-Я and the 15 letters above, nothing else
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    changed += Cp1251ToLower(c) != c ? 1 : 0;
+  }
+  EXPECT_EQ(changed, 26 + 32 + 15);
+}
+
 }  // namespace
 }  // namespace lunda

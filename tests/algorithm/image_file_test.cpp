@@ -15,6 +15,7 @@ class ImageFolderTest : public ::testing::Test {
   void SetUp() override {
     for (const char* name : {"IMG.bin", "Img.bin", "img.bin", "Sub/Deep/x.bin", "dir.bin/y.bin",
                              "\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0.bin",  // Ёлка.bin
+                             "\xD1\x97\xD0\xB6\xD0\xB0\xD0\xBA.bin",  // їжак.bin
                              "\xE6\x97\xA5.bin"}) {                   // 日.bin
       dir.Write(reinterpret_cast<const char8_t*>(name), name);
     }
@@ -39,6 +40,9 @@ TEST_F(ImageFolderTest, MatchesEachPartIgnoringCaseOnce) {
       {"sub\\DEEP/X.BIN", "Sub/Deep/x.bin"},
       {"SUB/deep\\\\x.bin", "Sub/Deep/x.bin"},
       {"\xB8\xCB\xCA\xC0.BIN", "\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0.bin"},  // ёЛКА.BIN
+      {"\xAF\xE6\xE0\xEA.bin", "\xD1\x97\xD0\xB6\xD0\xB0\xD0\xBA.bin"},  // Їжак.bin
+      {"img.bin. ", "img.bin"},  // trailing dots and spaces go, as on Windows
+      {"sub. \\DEEP /x.bin", "Sub/Deep/x.bin"},
       {"?.bin", "-"},    // a name Windows-1251 cannot spell is never matched
       {"DIR.BIN", "-"},  // a folder is no image
       {"Dir.bin/Y.BIN", "dir.bin/y.bin"},

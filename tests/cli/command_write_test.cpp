@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -34,6 +35,14 @@ class WriteCommandTest : public ::testing::Test {
             "--set", "T1=45m", "--port",
             "sim",   "--vcd",  Path("out.vcd").string()};
   }
+  // The image command with the same choices, into image.bin.
+  std::vector<std::string> ImageArgs() const {
+    return {"--data",   (dir.path() / "data").string(),
+            "image",    "0",
+            "--date",   "2026-12-06",
+            "--set",    "T1=45m",
+            "--output", Path("image.bin").string()};
+  }
   testing::TempDir dir;
 };
 
@@ -52,14 +61,30 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   const std::vector<std::string> decode = {"decode", Path("out.vcd").string(), "--output",
                                            Path("decoded.bin").string()};
   ASSERT_EQ(RunCli(decode, decodeOut, decodeErr), kExitOk) << decodeErr.str() << decodeOut.str();
-  const std::vector<std::string> image = {"--data",   (dir.path() / "data").string(),
-                                          "image",    "0",
-                                          "--date",   "2026-12-06",
-                                          "--set",    "T1=45m",
-                                          "--output", Path("image.bin").string()};
-  ASSERT_EQ(RunCli(image, decodeOut, decodeErr), kExitOk) << decodeErr.str();
+  ASSERT_EQ(RunCli(ImageArgs(), decodeOut, decodeErr), kExitOk) << decodeErr.str();
   EXPECT_EQ(ReadAll(Path("decoded.bin")), ReadAll(Path("image.bin")));
   EXPECT_NE(decodeOut.str().find("Number: 12"), std::string::npos) << decodeOut.str();
+}
+
+// sigrok's VCD input (PulseView, sigrok-cli) and its SPI decoder read the recording back: clock
+// D0 idle high and sampled as it falls, data D1, least significant bit first. Downsampled to
+// 1 MHz, since the 1 ns time scale would make 27.6 G samples of the file's 27.6 s.
+TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
+  if (std::system("sigrok-cli --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no sigrok-cli";
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandContext context{dir.path() / "data", out, err};
+  FakeClock clock(10'000'000, 250);
+  ASSERT_EQ(RunWrite(context, WriteArgs(), clock), kExitOk) << err.str();
+  ASSERT_EQ(RunCli(ImageArgs(), out, err), kExitOk) << err.str();
+  const std::string sigrok = "sigrok-cli -i '" + Path("out.vcd").string() +
+                             "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
+                             "bitorder=lsb-first:wordsize=8 -B spi=mosi >'" +
+                             Path("sigrok.bin").string() + "'";
+  ASSERT_EQ(std::system(sigrok.c_str()), 0) << sigrok;
+  const std::string decoded = ReadAll(Path("sigrok.bin"));
+  EXPECT_EQ(decoded.size(), kImageSize);
+  EXPECT_TRUE(decoded == ReadAll(Path("image.bin")));
 }
 
 TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
@@ -71,6 +96,30 @@ TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   EXPECT_EQ(RunWrite(context, args, clock), kExitUsage);
   EXPECT_NE(err.str().find("lpt1"), std::string::npos);
   EXPECT_EQ(clock.Peek(), 0);
+}
+
+// As at start-up: a port that does not read back the test level gets nothing else.
+TEST_F(WriteCommandTest, APortThatFailsThePortTestGetsNothingSent) {
+  class DeadPort final : public Port {
+   public:
+    explicit DeadPort(std::vector<std::uint8_t>& writes) : writes(writes) {}
+    void Write(std::uint8_t value) override { writes.push_back(value); }
+    std::uint8_t Read() override { return 0; }
+    std::vector<std::uint8_t>& writes;
+  };
+  std::vector<std::uint8_t> writes;
+  const PortOpener openDead = [&writes](const PortChoice&, Clock&, OpenedPort& opened, PortFault&) {
+    opened.port = std::make_unique<DeadPort>(writes);
+    return true;
+  };
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandContext context{dir.path() / "data", out, err};
+  FakeClock clock;
+  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "/dev/parport0"};
+  EXPECT_EQ(RunWrite(context, args, clock, openDead), kExitFailure);
+  EXPECT_EQ(err.str(), "lunda-cli: Не могу получить доступ к LPT-порту\n");
+  EXPECT_EQ(writes, std::vector<std::uint8_t>{kPortTestLevel});
 }
 
 TEST_F(WriteCommandTest, DecodeRefusesAFileThatIsNoWaveform) {

@@ -66,18 +66,17 @@ TEST_P(ShortStepTest, IsFlaggedWithItsBit) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, ShortStepTest,
     testing::Values(
-        ShortStep{"setup of a 1", 0xFF, 9, {kUnit - 1, kUnit, 2 * kUnit, 0}, TransferStep::kSetup},
-        ShortStep{"clock low", 0x00, 9, {kUnit, kUnit - 1, 2 * kUnit, 0}, TransferStep::kClockLow},
-        ShortStep{
-            "rest before a 1", 0xFF, 9, {kUnit, kUnit, 2 * kUnit - 1, 0}, TransferStep::kRest},
+        ShortStep{"SetupOfA1", 0xFF, 9, {kUnit - 1, kUnit, 2 * kUnit, 0}, TransferStep::kSetup},
+        ShortStep{"ClockLow", 0x00, 9, {kUnit, kUnit - 1, 2 * kUnit, 0}, TransferStep::kClockLow},
+        ShortStep{"RestBeforeA1", 0xFF, 9, {kUnit, kUnit, 2 * kUnit - 1, 0}, TransferStep::kRest},
         // A 0 bit's set-up is invisible on the wire: rest and set-up are one stretch of 3T.
-        ShortStep{"rest before a 0", 0x00, 9, {kUnit, kUnit, kUnit, 0}, TransferStep::kRest},
-        ShortStep{"block pause",
+        ShortStep{"RestBeforeA0", 0x00, 9, {kUnit, kUnit, kUnit, 0}, TransferStep::kRest},
+        ShortStep{"BlockPause",
                   0xFF,
                   255,
                   {kUnit, kUnit, 2 * kUnit, 699 * kUnit},
                   TransferStep::kBlockPause}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lunda

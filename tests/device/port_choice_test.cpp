@@ -46,14 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"SIM", std::nullopt}, ChoiceCase{"", std::nullopt},
                     ChoiceCase{"lpt1", std::nullopt}));
 
-TEST(OpenPort, ReportsARecordingThatCannotBeCreated) {
+TEST(RecordPort, ReportsARecordingThatCannotBeCreated) {
   FakeClock clock;
   OpenedPort opened;
+  PortFault fault;
+  ASSERT_TRUE(OpenPort({Kind::kSimulated, "", 0}, clock, opened, fault));
   std::string error;
-  EXPECT_FALSE(OpenPort({Kind::kSimulated, "", 0}, clock,
-                        std::filesystem::path(testing::TempDir()) / "missing" / "x.vcd", opened,
-                        error));
+  EXPECT_FALSE(RecordPort(opened, clock,
+                          std::filesystem::path(testing::TempDir()) / "missing" / "x.vcd", error));
   EXPECT_EQ(opened.port, nullptr);
+  EXPECT_EQ(opened.simulator, nullptr);
   EXPECT_NE(error.find("x.vcd"), std::string::npos);
 }
 

@@ -24,18 +24,21 @@ class PortContractTest : public testing::TestWithParam<Backend> {};
 TEST_P(PortContractTest, ReadsBackTheLevelsItIsGivenSoThePortTestPasses) {
   FakeClock clock;
   OpenedPort opened;
-  std::string error;
+  PortFault fault;
+  if (!OpenPort(GetParam().choice, clock, opened, fault)) {
+    GTEST_SKIP() << GetParam().name << " is not available here: " << DescribeInEnglish(fault);
+  }
   const auto vcd = std::filesystem::path(testing::TempDir()) / "lunda_contract.vcd";
-  if (!OpenPort(GetParam().choice, clock, GetParam().recorded ? std::optional(vcd) : std::nullopt,
-                opened, error)) {
-    GTEST_SKIP() << GetParam().name << " is not available here: " << error;
+  std::string error;
+  if (GetParam().recorded) {
+    ASSERT_TRUE(RecordPort(opened, clock, vcd, error)) << error;
   }
   for (const std::uint8_t level :
        {kPortTestLevel, kPortRestLevel, kPortIdleLevel, std::uint8_t{0x83}}) {
     opened.port->Write(level);
     EXPECT_EQ(opened.port->Read(), level);
   }
-  EXPECT_TRUE(opened.port->LastError().empty());
+  EXPECT_FALSE(opened.port->LastFault());
 }
 
 using Kind = PortChoice::Kind;

@@ -1,9 +1,10 @@
-// PpdevPort over a fake ppdev: advice for each failure, and the port always given back.
+// PpdevPort over a fake ppdev: each failure with its step and code, the port always given back.
 #include "device/ppdev_port.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <tuple>
 
 namespace lunda {
 namespace {
@@ -41,46 +42,33 @@ class FakePpdev final : public PpdevApi {
   std::uint8_t data = 0;
 };
 
-struct OpenFailure {
-  int openError;
-  int claimError;
-  const char* advice;
-};
-
-// Names each case by the advice it expects, in test names and in ctest's list.
-void PrintTo(const OpenFailure& failure, std::ostream* out) { *out << failure.advice; }
-
-class PpdevOpenFailureTest : public testing::TestWithParam<OpenFailure> {};
-
-TEST_P(PpdevOpenFailureTest, NamesTheRemedyAndLeavesNothingOpen) {
-  FakePpdev api;
-  api.openError = GetParam().openError;
-  api.claimError = GetParam().claimError;
-  std::string error;
-  EXPECT_EQ(PpdevPort::Open(api, "/dev/parport0", error), nullptr);
-  EXPECT_NE(error.find("/dev/parport0"), std::string::npos) << error;
-  EXPECT_NE(error.find(GetParam().advice), std::string::npos) << error;
-  EXPECT_FALSE(api.open);
+TEST(PpdevPort, OpenFailuresNameTheirStepAndLeaveNothingOpen) {
+  using Step = PortFault::Step;
+  for (const auto& [openError, claimError, step, code] :
+       {std::tuple{ENOENT, 0, Step::kOpen, ENOENT}, std::tuple{0, EBUSY, Step::kClaim, EBUSY}}) {
+    FakePpdev api;
+    api.openError = openError;
+    api.claimError = claimError;
+    PortFault fault;
+    EXPECT_EQ(PpdevPort::Open(api, "/dev/parport0", fault), nullptr);
+    EXPECT_EQ(fault, (PortFault{step, "/dev/parport0", code}));
+    EXPECT_FALSE(api.open);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Errors, PpdevOpenFailureTest,
-                         testing::Values(OpenFailure{ENOENT, 0, "modprobe ppdev"},
-                                         OpenFailure{EACCES, 0, "group lp"},
-                                         OpenFailure{ENXIO, 0, "parport_pc"},
-                                         OpenFailure{0, EBUSY, "rmmod lp"}));
-
-TEST(PpdevPort, KeepsAFailedWriteReportedAndGivesThePortBack) {
+TEST(PpdevPort, KeepsTheFirstFailureAndGivesThePortBack) {
   FakePpdev api;
-  std::string error;
-  auto port = PpdevPort::Open(api, "/dev/parport0", error);
+  PortFault unused;
+  auto port = PpdevPort::Open(api, "/dev/parport0", unused);
   ASSERT_TRUE(port && api.claimed);
   port->Write(0x81);
-  EXPECT_TRUE(port->LastError().empty());
+  EXPECT_FALSE(port->LastFault());
   api.ioError = ENODEV;
   port->Write(0x80);
+  static_cast<void>(port->Read());
   api.ioError = 0;
   port->Write(0x81);
-  EXPECT_NE(port->LastError().find("writing /dev/parport0"), std::string::npos);
+  EXPECT_EQ(port->LastFault(), (PortFault{PortFault::Step::kWrite, "/dev/parport0", ENODEV}));
   port.reset();
   EXPECT_FALSE(api.claimed || api.open);
 }

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "device/port.h"
@@ -24,10 +24,12 @@ class RecordingPort final : public Port {
 
   void Write(std::uint8_t value) override {
     writes.push_back({clock.Peek(), value, counter ? counter->load() : 0});
-    if (failAfter && writes.size() >= *failAfter) error = "unplugged";
+    if (failAfter && writes.size() >= *failAfter && !fault) {
+      fault = PortFault{PortFault::Step::kWrite, "/dev/parport0", ENODEV};  // unplugged
+    }
   }
   [[nodiscard]] std::uint8_t Read() override { return writes.empty() ? 0 : writes.back().value; }
-  [[nodiscard]] std::string LastError() const override { return error; }
+  [[nodiscard]] std::optional<PortFault> LastFault() const override { return fault; }
 
   std::vector<RecordedWrite> writes;
   std::optional<std::size_t> failAfter;                 // the port fails from this many writes on
@@ -35,7 +37,7 @@ class RecordingPort final : public Port {
 
  private:
   const FakeClock& clock;
-  std::string error;
+  std::optional<PortFault> fault;
 };
 
 }  // namespace lunda

@@ -75,21 +75,21 @@ TEST_P(VcdReaderTest, ReadsOrRefuses) {
 INSTANTIATE_TEST_SUITE_P(
     Files, VcdReaderTest,
     testing::Values(
-        VcdCase{"bus only, microseconds",
+        VcdCase{"BusOnlyInMicroseconds",
                 "$timescale 1us $end $var wire 8 # data [7:0] $end $enddefinitions $end\n"
                 "#0 b1 # #5 b10000011 # #7 b10000010 #\n",
                 {{0, 0x01}, {5000, 0x83}, {7000, 0x82}}},
-        VcdCase{"analyser wires with other signals",
+        VcdCase{"AnalyserWiresWithOtherSignals",
                 "$timescale 10 ns $end $scope module top $end $var wire 1 a D0 $end\n"
                 "$var wire 1 b d7 $end $var wire 1 c clk $end $upscope $end\n"
                 "$enddefinitions $end #0 $dumpvars 1a 0b 0c $end #3 1b 1c #4 1c\n",
                 {{0, 0x01}, {30, 0x81}}},
-        VcdCase{"no port lines", "$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},
+        VcdCase{"NoPortLines", "$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},
         VcdCase{
-            "time backwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
-        VcdCase{"not a VCD", "hello world\n", {}},
-        VcdCase{"bad time", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+            "TimeBackwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
+        VcdCase{"NotAVcd", "hello world\n", {}},
+        VcdCase{"BadTime", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lunda

@@ -111,7 +111,7 @@ TEST(NumberParseTest, ClassicFieldRules) {
       {'d', "1.5V", "-"},        {'d', "1 5", "-"},      {'d', "   ", "-"},
       {'d', "-", "-"},           {'d', "1e", "-"},       {'d', "0x10", "-"},
       {'d', "inf", "-"},         {'d', "1e999", "-"},    {'d', "З", "-"},
-      {'u', "\t7\t", "7"},       {'u', "+5", "5"},       {'u', "4294967295", "4294967295"},
+      {'u', "\t7\t", "7"},       {'u', "+5", "-"},       {'u', "4294967295", "4294967295"},
       {'u', "4294967296", "-"},  {'u', "-0", "-"},       {'u', "3.3", "-"},
       {'u', "", "-"},            {'i', " -12 ", "-12"},  {'i', "-2147483648", "-2147483648"},
       {'i', "2147483648", "-"},
@@ -154,6 +154,7 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
       {12, Key::kEnter, {}, 0},                   // in a want-return edit: stays there
       {10, Key::kEscape, {kIdCancel}, kIdCancel},
       {40, Key::kEscape, {kIdCancel}, kIdCancel},
+      {10, Key::kF1, {}, 0},  // no Help button: F1 does nothing
   };
   for (const Case& c : cases) {
     TestDialog dialog;

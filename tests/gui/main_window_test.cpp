@@ -180,6 +180,10 @@ TEST(MainWindowTest, ParametersRefreshTheRowWithoutMovingTheFocus) {
   w.editAction = [](CAlgorithm& algorithm) { algorithm.current.sensorCurrent = 1; };
   w.Open();
   test::ClickRow(*w.dialog, kIdAlgorithmList, 1);
+  // Ctrl+click and Ctrl+Space keep the row selected: a single-selection list always has one.
+  test::ClickRow(*w.dialog, kIdAlgorithmList, 1, true);
+  Press(Key::kControlSpace);
+  EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
   test::Click(*w.dialog, kIdParameters);
   EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{w.catalogue[1].get()}));
   EXPECT_EQ(w.Rows(), (std::vector<std::string>{"1 {a.bin}", "* 2 {b.bin}"}));
@@ -192,6 +196,19 @@ TEST(MainWindowTest, ParametersRefreshTheRowWithoutMovingTheFocus) {
   EXPECT_EQ(w.edited.size(), 2u);
   EXPECT_EQ(w.Rows()[1], "2 {b.bin}");
   EXPECT_FALSE(w.DefaultsEnabled());
+}
+
+TEST(MainWindowTest, TabFollowsTheTemplateOrder) {
+  Window w;
+  AddAlgorithm(w.catalogue, "1", "a.bin", {}, true);  // so that "По умолчанию" takes the focus
+  w.Open();
+  std::vector<int> visited;
+  for (int i = 0; i < 6; ++i) {
+    Press(Key::kTab);
+    visited.push_back(w.dialog->GetFocusId());
+  }
+  EXPECT_EQ(visited, (std::vector<int>{kIdOk, kIdParameters, kIdDefaults, kIdDescription,
+                                       kIdHelpButton, kIdAlgorithmList}));
 }
 
 // Rows with equal texts once acted on the first of them: a write could program the wrong image.

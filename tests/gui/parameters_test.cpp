@@ -31,6 +31,9 @@ constexpr int kSpin1 = 1500;
 constexpr int kValue = 1100;
 constexpr int kUnit = 1200;
 constexpr int kPurpose = 1300;
+constexpr int kLabel = 1400;
+constexpr int kDirect = 1012;
+constexpr int kAlternating = 1013;
 
 std::string Binary(int code) { return std::bitset<8>(static_cast<unsigned>(code)).to_string(); }
 
@@ -134,20 +137,25 @@ TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
     int stored;
     const char* typed;  // before the click; the spin steps from the stored code
     int direction;
+    bool key;  // Up or Down in the field instead of a click on an arrow
     int code;
     const char* shown;
   };
-  const Case cases[] = {{127, "", +1, 128, "2.5"},
-                        {127, "", -1, 126, "2.47"},
-                        {255, "", +1, 255, "5"},
-                        {0, "", -1, 0, "0"},
-                        {127, "3.3", +1, 128, "2.5"}};
+  const Case cases[] = {{127, "", +1, false, 128, "2.5"},   {127, "", -1, false, 126, "2.47"},
+                        {255, "", +1, false, 255, "5"},     {0, "", -1, false, 0, "0"},
+                        {127, "3.3", +1, false, 128, "2.5"}, {127, "", +1, true, 128, "2.5"},
+                        {127, "", -1, true, 126, "2.47"}};
   for (const Case& c : cases) {
     auto algorithm = Example();
     algorithm->current.thresholds[1] = static_cast<std::uint8_t>(c.stored);
     RunSheet(*algorithm, [&](const Sheet& s) {
       if (*c.typed) s.Type(0, kEdit2, c.typed);
-      test::ClickArrow(s.Page(0), kSpin1 + 1, c.direction);
+      if (c.key) {
+        s.Click(0, kEdit2);
+        Press(c.direction > 0 ? Key::kUp : Key::kDown);
+      } else {
+        test::ClickArrow(s.Page(0), kSpin1 + 1, c.direction);
+      }
       if (*c.typed) {
         EXPECT_EQ(s.FocusId(0), kEdit2);
       }
@@ -160,18 +168,54 @@ TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
   }
 }
 
-// The sheet opens with the focus entering the first threshold field, which rereads the page.
-TEST(CommonPageTest, CurrentKindOutsideTheRadiosIsWrittenAsAlternating) {
-  auto algorithm = Example();
-  algorithm->current.sensorCurrent = 2;
-  RunSheet(*algorithm, [&](const Sheet& s) {
-    EXPECT_FALSE(s.Page(0).IsDlgButtonChecked(1012));
-    EXPECT_FALSE(s.Page(0).IsDlgButtonChecked(1013));
-    EXPECT_TRUE(s.ApplyEnabled());
-    s.ClickButton(kIdOk);
-  });
-  EXPECT_EQ(algorithm->current.sensorCurrent, 1);
-  EXPECT_EQ(algorithm->current.thresholds, algorithm->defaults.thresholds);
+// A radio click rereads the page, snapping the typed threshold; OK writes the kind the radios
+// show. A stored kind outside them checks neither and is written as alternating: the sheet opens
+// with the focus entering the first threshold field, whose reread reports the change.
+TEST(CommonPageTest, RadioClickRereadsAndOkWritesTheKind) {
+  struct Case {
+    int stored;
+    int radio;  // clicked after typing 3.3; 0: nothing clicked
+    int written;
+  };
+  const Case cases[] = {{0, kAlternating, 1}, {1, kDirect, 0}, {2, 0, 1}};
+  for (const Case& c : cases) {
+    auto algorithm = Example();
+    algorithm->current.sensorCurrent = c.stored;
+    RunSheet(*algorithm, [&](const Sheet& s) {
+      EXPECT_EQ(s.Page(0).IsDlgButtonChecked(kDirect), c.stored == 0);
+      EXPECT_EQ(s.Page(0).IsDlgButtonChecked(kAlternating), c.stored == 1);
+      if (c.radio != 0) {
+        s.Type(0, kEdit1, "3.3");
+        s.Click(0, c.radio);
+        EXPECT_EQ(s.Text(0, kEdit1), "3.31");
+      }
+      EXPECT_TRUE(s.ApplyEnabled());
+      s.ClickButton(kIdOk);
+    });
+    EXPECT_EQ(algorithm->current.sensorCurrent, c.written) << c.stored;
+  }
+}
+
+TEST(CommonPageTest, StartDelayTakesBytesOnly) {
+  // -1: refused, and the field shows the 16 s held before.
+  const std::pair<const char*, int> cases[] = {{"255", 255}, {" 7\t", 7}, {"256", -1},
+                                               {"+5", -1},   {"-1", -1},   {"", -1}};
+  for (const auto& [typed, stored] : cases) {
+    auto algorithm = Example();
+    MessageBoxRecorder boxes;
+    RunSheet(*algorithm, [&](const Sheet& s) {
+      s.Type(0, kDelayEdit, typed);
+      s.Click(0, kEdit1);
+      ASSERT_EQ(boxes.boxes.size(), stored < 0 ? 1u : 0u) << typed;
+      if (stored < 0) {
+        EXPECT_EQ(boxes.boxes[0].text, "Please enter an integer between 0 and 255.");
+        EXPECT_EQ(s.FocusId(0), kDelayEdit);
+        EXPECT_EQ(test::SelectedText(s.Page(0), kDelayEdit), "16");
+      }
+      s.ClickButton(kIdOk);
+    });
+    EXPECT_EQ(algorithm->current.startDelay, stored < 0 ? 16 : stored) << typed;
+  }
 }
 
 // The page change keeps the value as read; the next reread snaps it.
@@ -197,10 +241,13 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
     auto algorithm = Example();
     algorithm->current.delays[firstDelay] = 0xC5;       // 5 days
     algorithm->current.delays[firstDelay + 11] = 0x7F;  // 63 minutes
+    algorithm->purposes[firstDelay + 1] += std::string(200, '.');
     RunSheet(*algorithm, [&](const Sheet& s) {
       s.ClickTab(page);
       EXPECT_EQ(s.Text(page, kPurpose), "Цель " + std::to_string(firstDelay + 1));
-      EXPECT_EQ(s.Text(page, 1400), "T" + std::to_string(firstDelay + 1));
+      EXPECT_TRUE(test::ShowsTextStart(s.Page(page), kPurpose + 1));  // a long purpose's start
+      EXPECT_EQ(s.Text(page, kLabel), "T" + std::to_string(firstDelay + 1));
+      EXPECT_EQ(s.Text(page, kLabel + 11), "T" + std::to_string(firstDelay + 12));
       EXPECT_EQ(s.Text(page, kValue), "5");
       EXPECT_EQ(s.Text(page, kUnit), "сут.");
       EXPECT_EQ(s.Text(page, kValue + 5), std::to_string(firstDelay + 5));
@@ -243,12 +290,14 @@ TEST(ChannelPageTest, TypedValues) {
     const char* typed;
     std::string prompt;  // empty: no box
     const char* shown;   // in the row once the focus has moved on
+    int next;            // the control clicked after typing
   };
-  const Case cases[] = {{"63", "", "63"},
-                        {" 7 ", "", "7"},
-                        {"64", "Please enter an integer between 0 and 63.", "64"},
-                        {"-3", positive, "2"},
-                        {"1 2", positive, "2"}};
+  // The click that gave a unit list the focus must not open its drop-down behind the box.
+  const Case cases[] = {{"63", "", "63", kValue + 3},
+                        {" 7 ", "", "7", kValue + 3},
+                        {"64", "Please enter an integer between 0 and 63.", "64", kUnit + 3},
+                        {"-3", positive, "2", kValue + 3},
+                        {"1 2", positive, "2", kValue + 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     auto algorithm = Example();
@@ -257,11 +306,12 @@ TEST(ChannelPageTest, TypedValues) {
     RunSheet(*algorithm, [&](const Sheet& s) {
       s.ClickTab(1);
       s.Type(1, kValue + 2, c.typed);
-      s.Click(1, kValue + 3);
+      s.Click(1, c.next);
       EXPECT_EQ(s.Text(1, kValue + 2), c.shown);
+      EXPECT_FALSE(test::IsDroppedDown(s.Page(1), kUnit + 3));
       if (c.prompt.empty()) {
         EXPECT_TRUE(boxes.boxes.empty());
-        EXPECT_EQ(s.FocusId(1), kValue + 3);
+        EXPECT_EQ(s.FocusId(1), c.next);
         EXPECT_EQ(s.ApplyEnabled(), std::string(c.shown) != "2");
         s.ClickButton(kIdOk);
         return;

@@ -84,7 +84,7 @@ class HeldPort final : public Port {
     inner.Write(value);
   }
   [[nodiscard]] std::uint8_t Read() override { return inner.Read(); }
-  [[nodiscard]] std::string LastError() const override { return inner.LastError(); }
+  [[nodiscard]] std::optional<PortFault> LastFault() const override { return inner.LastFault(); }
 
   std::atomic<bool> held{false};
 
@@ -211,9 +211,35 @@ TEST(WriteSequenceTest, APortThatFailsMidWriteIsReported) {
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].icon, MessageIcon::kError);
   EXPECT_EQ(recorder.boxes[0].text,
-            "Запись прервана: unplugged.\n"
-            "Прибор получил 9 байт из 5120. Запишите алгоритм ещё раз.");
+            "Запись прервана. Запись в порт /dev/parport0 не удалась: не отключён ли порт или его "
+            "модуль ядра?\nПрибор получил 9 байт из 5120. Запишите алгоритм ещё раз.");
   EXPECT_EQ(port.writes.back().value, kPortRestLevel);
+  // The rest level only after the controller has had its 100 ms to settle.
+  EXPECT_GE(port.writes.back().time - port.writes[port.writes.size() - 2].time, kSettleTicks);
+}
+
+// Only a date the picker itself cannot offer makes the patch fail; nothing is sent then.
+TEST(WriteSequenceTest, AnImageThatCannotBeBuiltIsReportedAndNothingSent) {
+  auto algorithm = LoadExample();
+  ASSERT_TRUE(algorithm);
+  FakeClock clock(kFrequency);
+  RecordingPort port(clock);
+  test::MessageBoxRecorder recorder;
+  CDateDlg owner;
+  ModalScript script;
+  script
+      .Then([](CDialog& dialog) {
+        static_cast<CDateDlg&>(dialog).date = {1969, 12, 31};
+        dialog.EndDialog(kIdOk);
+      })
+      .Then(Press(kIdOk));
+  RunWriteSequence({port, clock}, *algorithm, &owner);
+  EXPECT_EQ(script.seen, (std::vector<int>{kDate, kPrepare}));
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, "Не могу создать образ прошивки");
+  EXPECT_EQ(recorder.boxes[0].icon, MessageIcon::kError);
+  EXPECT_EQ(recorder.boxes[0].owner, &owner);
+  EXPECT_EQ(port.writes.size(), 1u);  // the rest level before the dialogs
 }
 
 // A thread that cannot be started ends the dialog with an error box instead of a wait for ever.
@@ -234,6 +260,24 @@ TEST(WriteDlgTest, AThreadThatCannotStartIsReported) {
   EXPECT_EQ(recorder.boxes[0].owner, &dialog);
   EXPECT_EQ(recorder.boxes[0].text.rfind("Не могу запустить запись: ", 0), 0u);
   EXPECT_NE(recorder.boxes[0].text.find("ничего не передано"), std::string::npos);
+}
+
+// An algorithm without an image ends the thread with code 2: the dialog closes on its own with
+// that code, the bar at 0, no box and the port untouched.
+TEST(WriteDlgTest, NoImageClosesWithCodeTwo) {
+  CAlgorithm algorithm;
+  algorithm.imageSize = 0;
+  FakeClock clock;
+  RecordingPort port(clock);
+  test::MessageBoxRecorder recorder;
+  CWriteDlg dialog(algorithm, port, clock, nullptr);
+  int bar = -1;
+  ModalScript script;
+  script.Then([&bar](CDialog& d) { bar = CProgressCtrl(d, CWriteDlg::kProgressId).GetPos(); });
+  EXPECT_EQ(dialog.DoModal(), kTransmitNoImage);
+  EXPECT_LE(bar, 0);  // -1 when the dialog closed before it was met
+  EXPECT_TRUE(recorder.boxes.empty());
+  EXPECT_TRUE(port.writes.empty());
 }
 
 // The picker offers only the dates an image can carry: one outside them is not taken.

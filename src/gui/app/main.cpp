@@ -4,7 +4,7 @@
 #include "gui/app/port_driver_actions.h"
 #include "gui/app/programmer_app.h"
 #include "gui/framework/application.h"
-#include "gui/framework/help.h"
+#include "gui/app/help_topic.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/write/write_sequence.h"
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
 
 #include "device/port.h"
 #include "device/port_choice.h"
@@ -17,10 +16,8 @@ class PortDriverActions {
   // "/i" and "/u"; each reports its own failures, and start-up ends either way.
   virtual void Install() = 0;
   virtual void Remove() = 0;
-  // Makes the opened port of that kind usable, or reports why not. openedPort is null when it
-  // could not be opened, with openError saying why.
-  [[nodiscard]] virtual bool Load(Port* openedPort, std::string_view openError,
-                                  PortChoice::Kind kind) = 0;
+  // Makes the opened port of that kind usable, or reports why not.
+  [[nodiscard]] virtual bool Load(Port& port, PortChoice::Kind kind) = 0;
 };
 
 // ppdev on Linux, the port-I/O driver on Windows; messages go to reporter, which must outlive

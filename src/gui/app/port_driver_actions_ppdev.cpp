@@ -10,9 +10,7 @@ class PpdevDriverActions final : public PortDriverActions {
   explicit PpdevDriverActions(ErrorReporter& reporter) : reporter_(reporter) {}
   void Install() override { static_cast<void>(InstallPortDriver(reporter_)); }
   void Remove() override { static_cast<void>(RemovePortDriver(reporter_)); }
-  bool Load(Port* openedPort, std::string_view openError, PortChoice::Kind) override {
-    return LoadPortDriver(reporter_, openedPort, openError);
-  }
+  bool Load(Port& port, PortChoice::Kind) override { return LoadPortDriver(reporter_, port); }
 
  private:
   ErrorReporter& reporter_;

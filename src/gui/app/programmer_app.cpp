@@ -1,7 +1,6 @@
 // Start-up in its fixed order: switches, catalogue, driver and port, main window.
 #include "gui/app/programmer_app.h"
 
-#include "device/waveform_recorder.h"
 #include "gui/framework/resources.h"
 
 namespace lunda {
@@ -41,25 +40,19 @@ int CProgrammerApp::Run(const CommandLine& commandLine) {
 }
 
 bool CProgrammerApp::OpenChosenPort(const AppOptions& options) {
-  std::string error;
-  if (!OpenPort(options.port, clock_, std::nullopt, port_, error)) {
-    // Reported there with the remedy; a port that did not open is never usable.
-    static_cast<void>(services_.driver.Load(nullptr, error, options.port.kind));
+  PortFault fault;
+  if (!OpenPort(options.port, clock_, port_, fault)) {
+    services_.reporter.ShowError(PortAccessFailureText(fault));
     return false;
   }
-  if (options.vcdPath) {
-    // Wrapped before the port test, so that the recording holds every value the port saw.
-    auto recorder =
-        WaveformRecorder::Create(std::move(port_.port), clock_, *options.vcdPath, error);
-    if (!recorder) {
-      services_.reporter.ShowError("Не могу создать файл записи " + options.vcdPath->string() +
-                                   "\n" + error);
-      return false;
-    }
-    port_.recorder = recorder.get();
-    port_.port = std::move(recorder);
+  std::string error;
+  // Wrapped before the port test, so that the recording holds every value the port saw.
+  if (options.vcdPath && !RecordPort(port_, clock_, *options.vcdPath, error)) {
+    services_.reporter.ShowError("Не могу создать файл записи " + options.vcdPath->string() +
+                                 "\nПроверьте, что папка есть и в неё можно писать.");
+    return false;
   }
-  return services_.driver.Load(port_.port.get(), {}, options.port.kind);
+  return services_.driver.Load(*port_.port, options.port.kind);
 }
 
 }  // namespace lunda

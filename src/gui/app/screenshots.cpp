@@ -14,6 +14,7 @@
 #include "gui/framework/application.h"
 #include "gui/framework/progress_bar.h"
 #include "gui/framework/window_picture.h"
+#include "gui/help/help_window_picture.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/ui/main_dlg.h"
 #include "gui/write/date_dlg.h"
@@ -49,11 +50,12 @@ Shown Sheet(ShotContext& context, int page) {
   return created ? Shown{sheet, sheet->sheet.get()} : Shown{};
 }
 
-// One picture: its file name and the window, built and initialised but not yet shown. To add a
-// shot, add a row here.
+// One picture: its file name and the dialog, built and initialised but not yet shown, or (for a
+// window of another kind) what saves its picture. To add a shot, add a row here.
 struct Shot {
   const char* fileName;
   std::function<Shown(ShotContext&)> build;
+  std::function<bool(const std::string& path)> save = {};
 };
 
 const Shot kShots[] = {
@@ -85,16 +87,19 @@ const Shot kShots[] = {
        if (created) CProgressCtrl(*dialog, CWriteDlg::kProgressId).SetPos(1700);
        return Keep(dialog, created);
      }},
+    // The help file built beside this program, as "Помощь" in the main window opens it.
+    {"help-window.png", nullptr,
+     [](const std::string& path) { return SaveHelpWindowPicture(kMainWindowHelpContext, path); }},
 };
 
 bool Take(const Shot& shot, ShotContext& context, const std::filesystem::path& folder) {
-  const Shown shown = shot.build(context);
+  const Shown shown = shot.build ? shot.build(context) : Shown{};
   const std::string path = (folder / shot.fileName).string();
-  if (shown.window == nullptr) {
+  if (shot.build && shown.window == nullptr) {
     std::cerr << "lunda-screenshots: cannot build " << shot.fileName << "\n";
     return false;
   }
-  if (!SaveWindowPicture(*shown.window, path)) {
+  if (!(shot.save ? shot.save(path) : SaveWindowPicture(*shown.window, path))) {
     std::cerr << "lunda-screenshots: cannot write " << path << "\n";
     return false;
   }

@@ -71,10 +71,9 @@ std::optional<double> ParseDouble(std::string_view text) {
 }
 
 std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
-  std::string_view number = Trim(text);
-  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  // No sign at all: a '+' is refused like any other character that is not a digit.
   const std::optional<std::uint64_t> value =
-      ParseDigits(number, std::numeric_limits<std::uint32_t>::max());
+      ParseDigits(Trim(text), std::numeric_limits<std::uint32_t>::max());
   if (!value) return std::nullopt;
   return static_cast<std::uint32_t>(*value);
 }

@@ -13,8 +13,8 @@ namespace lunda {
 // of the double range fail.
 [[nodiscard]] std::optional<double> ParseDouble(std::string_view text);
 
-// An unsigned decimal integer with blanks or tabs around it and an optional '+'; a minus sign,
-// other characters, an empty text or a value above 4294967295 fail.
+// An unsigned decimal integer with blanks or tabs around it; a sign of either kind, other
+// characters, an empty text or a value above 4294967295 fail.
 [[nodiscard]] std::optional<std::uint32_t> ParseUnsigned(std::string_view text);
 
 // A signed 32-bit decimal integer with blanks or tabs around it.

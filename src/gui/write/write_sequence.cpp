@@ -75,10 +75,11 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.
-  if (result == kTransmitPortFailed) {
+  if (const std::optional<PortFault> fault = environment.port.LastFault();
+      result == kTransmitPortFailed && fault) {
     MessageBox(owner,
                FormatString(LoadString(kIdsWriteBroken),
-                            {environment.port.LastError(), std::to_string(bytesSent),
+                            {DescribeInRussian(*fault), std::to_string(bytesSent),
                              std::to_string(algorithm.imageSize)}),
                MessageIcon::kError);
   }

@@ -3,6 +3,6 @@
 
 namespace lunda {
 
-bool RequestPortAccess(std::uint16_t, std::string&) { return true; }
+int RequestPortAccess(std::uint16_t) { return 0; }
 
 }  // namespace lunda

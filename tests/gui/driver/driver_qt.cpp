@@ -2,6 +2,7 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHelpEvent>
 #include <QImage>
@@ -94,8 +95,9 @@ void Click(CDialog& dialog, int id) {
   QTest::mouseClick(PointerTarget(ControlOf(dialog, id)), Qt::LeftButton);
 }
 
-void ClickRow(CDialog& dialog, int listId, int row) {
-  QTest::mouseClick(ListOf(dialog, listId).viewport(), Qt::LeftButton, {},
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
+  QTest::mouseClick(ListOf(dialog, listId).viewport(), Qt::LeftButton,
+                    withControl ? Qt::ControlModifier : Qt::NoModifier,
                     RowCenter(dialog, listId, row));
 }
 
@@ -132,11 +134,12 @@ void Type(CDialog& dialog, int id, std::string_view text) {
 }
 
 void Press(Key key) {
-  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape,
-                                      Qt::Key_Up,  Qt::Key_Down,   Qt::Key_End};
+  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
+                                      Qt::Key_Down, Qt::Key_End,    Qt::Key_F1,     Qt::Key_Space};
   QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr) focus = QApplication::activeWindow();
-  QTest::keyClick(focus, kKeys[static_cast<int>(key)]);
+  QTest::keyClick(focus, kKeys[static_cast<int>(key)],
+                  key == Key::kControlSpace ? Qt::ControlModifier : Qt::NoModifier);
 }
 
 void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
@@ -167,6 +170,16 @@ void ChooseWindowMenuItem(CDialog& dialog, int command) {
   for (QAction* action : menu->actions()) {
     if (action->data().toInt() == command) action->trigger();
   }
+}
+
+bool ShowsTextStart(CDialog& dialog, int id) {
+  auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id));
+  return line && line->cursorPosition() == 0;
+}
+
+bool IsDroppedDown(CDialog& dialog, int id) {
+  auto* combo = qobject_cast<QComboBox*>(ControlOf(dialog, id));
+  return combo && combo->view()->isVisible();
 }
 
 std::string SelectedText(CDialog& dialog, int id) {

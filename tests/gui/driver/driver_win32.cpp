@@ -18,18 +18,40 @@ Win32DialogWindow& WindowOf(const CDialog& dialog) { return Win32DialogWindow::O
 
 HWND ItemOf(const CDialog& dialog, int id) { return WindowOf(dialog).Item(id); }
 
+// Ctrl held down for the controls that ask the key state, as a user's hand would hold it.
+class ControlKeyHeld {
+ public:
+  explicit ControlKeyHeld(bool held) : held_(held) {
+    if (held_) SetControl(0x80);
+  }
+  ~ControlKeyHeld() {
+    if (held_) SetControl(0);
+  }
+
+ private:
+  static void SetControl(BYTE state) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+    SetKeyboardState(keys);
+  }
+  bool held_;
+};
+
 // A click reaches only an enabled control of an enabled window.
-void ClickAt(HWND window, POINT at, bool twice = false) {
+void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false) {
   if (!window || !IsWindowEnabled(window) || !IsWindowEnabled(GetAncestor(window, GA_ROOT))) {
     return;
   }
+  const ControlKeyHeld control(withControl);
+  const WPARAM keys = withControl ? MK_CONTROL : 0;
   const LPARAM point = MAKELPARAM(at.x, at.y);
-  SendMessageW(window, WM_MOUSEMOVE, 0, point);
-  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(window, WM_LBUTTONUP, 0, point);
+  SendMessageW(window, WM_MOUSEMOVE, keys, point);
+  SendMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
+  SendMessageW(window, WM_LBUTTONUP, keys, point);
   if (twice) {
-    SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    SendMessageW(window, WM_LBUTTONUP, 0, point);
+    SendMessageW(window, WM_LBUTTONDBLCLK, keys | MK_LBUTTON, point);
+    SendMessageW(window, WM_LBUTTONUP, keys, point);
   }
   ProcessEvents();
 }
@@ -128,8 +150,8 @@ void Click(CDialog& dialog, int id) {
   ClickAt(item, Center(ClientRect(item)));
 }
 
-void ClickRow(CDialog& dialog, int listId, int row) {
-  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)));
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
+  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), false, withControl);
 }
 
 void DoubleClickRow(CDialog& dialog, int listId, int row) {
@@ -171,8 +193,10 @@ void Type(CDialog& dialog, int id, std::string_view text) {
 }
 
 void Press(Key key) {
-  static constexpr WPARAM kKeys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN, VK_END};
+  static constexpr WPARAM kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_UP,
+                                     VK_DOWN, VK_END,    VK_F1,     VK_SPACE};
   const WPARAM vk = kKeys[static_cast<int>(key)];
+  const ControlKeyHeld control(key == Key::kControlSpace);
   HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
   PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
@@ -208,6 +232,15 @@ std::vector<std::string> WindowMenu(CDialog& dialog) {
 void ChooseWindowMenuItem(CDialog& dialog, int command) {
   SendMessageW(WindowOf(dialog).Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
   ProcessEvents();
+}
+
+bool ShowsTextStart(CDialog& dialog, int id) {
+  const LRESULT first = SendMessageW(ItemOf(dialog, id), EM_CHARFROMPOS, 0, MAKELPARAM(3, 3));
+  return LOWORD(first) == 0;
+}
+
+bool IsDroppedDown(CDialog& dialog, int id) {
+  return SendMessageW(ItemOf(dialog, id), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 std::string SelectedText(CDialog& dialog, int id) {

@@ -42,12 +42,12 @@ class Poller {
   State* state_;
 };
 
-enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd };
+enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace };
 
 // A left click in the middle of the control: presses a button, focuses an edit or a list.
 void Click(CDialog& dialog, int id);
-// A click on the list box row; a double click on it.
-void ClickRow(CDialog& dialog, int listId, int row);
+// A click on the list box row, with Ctrl held when asked; a double click on it.
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl = false);
 void DoubleClickRow(CDialog& dialog, int listId, int row);
 // A click on the up (+1) or down (-1) arrow of an up-down control.
 void ClickArrow(CDialog& dialog, int upDownId, int direction);
@@ -67,6 +67,9 @@ void ChooseWindowMenuItem(CDialog& dialog, int command);
 
 // The text on a sheet's tab.
 [[nodiscard]] std::string TabText(CPropertySheet& sheet, int index);
+// Whether an edit shows the start of its text; whether a combo box's list is dropped down.
+[[nodiscard]] bool ShowsTextStart(CDialog& dialog, int id);
+[[nodiscard]] bool IsDroppedDown(CDialog& dialog, int id);
 // The selected part of an edit's text.
 [[nodiscard]] std::string SelectedText(CDialog& dialog, int id);
 // The tip the control shows when the pointer rests on it, with its wrapping undone.

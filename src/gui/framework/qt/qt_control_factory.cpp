@@ -66,8 +66,23 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
   int id_;
 };
 
+// A classic single-selection list box always keeps one row selected once it has one; Qt lets
+// Ctrl+click and Ctrl+Space take the selection off.
+class SingleSelectionList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override {
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate
+                                                           : command;
+  }
+};
+
 QListWidget* CreateList(const ControlTemplate& c, QWidget* parent, CDialog& host) {
-  auto* list = new QListWidget(parent);
+  auto* list = new SingleSelectionList(parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   if (c.styles.ownerDraw) {
     list->setItemDelegate(new OwnerDrawDelegate(*list, host, c.id));

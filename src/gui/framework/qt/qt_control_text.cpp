@@ -27,6 +27,8 @@ void SetControlText(QWidget* control, const QString& text) {
   const QSignalBlocker blocker(control);
   if (auto* line = qobject_cast<QLineEdit*>(control)) {
     line->setText(text);
+    // A classic edit shows the start of a text set into it; Qt would scroll to its end.
+    line->setCursorPosition(0);
   } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
     edit->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
   } else if (auto* label = qobject_cast<QLabel*>(control)) {

@@ -10,8 +10,8 @@ namespace lunda {
 // current entry; an empty string for controls without text.
 [[nodiscard]] QString GetControlText(const QWidget* control);
 
-// Replaces the text a control shows. Line breaks of multi-line edits are CR LF pairs both ways,
-// as on the classic platform.
+// Replaces the text a control shows; a one-line edit shows its start, with the cursor there, as a
+// classic edit does. Line breaks of multi-line edits are CR LF pairs both ways.
 // Change signals are blocked: the dialog's own handlers never see the framework's writes.
 void SetControlText(QWidget* control, const QString& text);
 

@@ -66,6 +66,13 @@ QtDialogWindow& QtDialogWindow::Of(const CDialog& dialog) {
 
 int QtDialogWindow::RunModal(const DialogTemplate& dialogTemplate, CDialog* owner) {
   if (!CreateModeless(dialogTemplate, owner)) return -1;
+  return ExecModal();
+}
+
+int QtDialogWindow::ExecModal() {
+  // As a classic modal dialog disables its owner and nothing else: windows without an owner,
+  // such as the help window, stay usable beside it.
+  setWindowModality(Qt::WindowModal);
   return exec();
 }
 
@@ -170,6 +177,13 @@ QtDialogWindow& QtDialogWindow::CommandTarget() {
 }
 
 bool QtDialogWindow::HandleDialogKey(QObject* target, const QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    // F1 asks for the help of the window it is pressed in: its Help button, where it has one.
+    QtDialogWindow& top = CommandTarget();
+    const QWidget* help = top.Control(kIdHelp);
+    if (help && help->isEnabled()) top.OnWindowCommand(kIdHelp);
+    return help != nullptr;
+  }
   const bool enter = IsEnterKey(event);
   if ((!enter && event->key() != Qt::Key_Escape) ||
       (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
@@ -206,7 +220,15 @@ bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
       Dispatch(WindowEvent::Kind::kFocusIn, ControlId(watched));
+      // Qt gives the focus before it delivers the click that took it; a handler that sent the
+      // focus elsewhere (a refused field) must not see that click open a drop-down list.
+      const bool refused = QApplication::focusWidget() != watched;
+      refusedEntry_ = refused && reason == Qt::MouseFocusReason ? watched : nullptr;
     }
+  }
+  if (event->type() == QEvent::MouseButtonPress && watched == refusedEntry_) {
+    refusedEntry_ = nullptr;
+    return true;
   }
   return QDialog::eventFilter(watched, event);
 }

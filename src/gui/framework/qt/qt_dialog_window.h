@@ -1,5 +1,7 @@
 // The Qt backend's dialog window: a QDialog with one widget per template control, and the classic
-// dialog keyboard that Qt does not have.
+// dialog keyboard that Qt does not have: Enter runs the default command unless a push button or a
+// want-return edit has the focus, Esc runs 2, F1 runs 9 (Help) where the window has an enabled
+// Help button, and inside a property page they go to the sheet.
 #pragma once
 
 #include <QDialog>
@@ -80,6 +82,8 @@ class QtDialogWindow : public QDialog, public virtual DialogWindow {
  protected:
   // A command of this window's controls or keys; the sheet takes its own buttons' here.
   virtual void OnWindowCommand(int id);
+  // The modal loop, which disables the owner's window only.
+  int ExecModal();
   // Builds the controls from the template; parent is the owner's window, or the page area.
   bool Build(const DialogTemplate& dialogTemplate, QWidget* parent, bool page);
   void Dispatch(WindowEvent::Kind kind, int id);
@@ -109,6 +113,8 @@ class QtDialogWindow : public QDialog, public virtual DialogWindow {
   std::map<int, QTimer*> timers_;
   QtToolTips* toolTips_ = nullptr;
   QMenu* windowMenu_ = nullptr;
+  // The control whose focus entry its handler just refused, until the click that gave it.
+  const QObject* refusedEntry_ = nullptr;
 };
 
 }  // namespace lunda

@@ -70,7 +70,7 @@ DialogTemplate QtSheetWindow::SheetTemplate(const DialogTemplate& caption) const
 
 int QtSheetWindow::RunModal(const DialogTemplate& dialogTemplate, CDialog* owner) {
   if (!Open(dialogTemplate, owner)) return -1;
-  return exec();
+  return ExecModal();
 }
 
 bool QtSheetWindow::CreateModeless(const DialogTemplate& dialogTemplate, CDialog* owner) {

@@ -160,6 +160,9 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
       Dispatch(WindowEvent::Kind::kClose, 0);
       return TRUE;
+    case WM_HELP:
+      ShowHelp();
+      return TRUE;
     case WM_SYSCOMMAND:
       if (windowMenuCommands_.contains(static_cast<int>(wParam & 0xFFF0))) {
         Dispatch(WindowEvent::Kind::kSysCommand, static_cast<int>(wParam));
@@ -172,6 +175,15 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
       return FALSE;
     default:
       return FALSE;
+  }
+}
+
+// F1 asks for the help of the window it is pressed in: a page's own, or the Help button's.
+void Win32DialogWindow::ShowHelp() {
+  if (auto* page = dynamic_cast<CPropertyPage*>(&host_)) {
+    page->OnHelp();
+  } else if (IsEnabled(kIdHelp)) {
+    Dispatch(WindowEvent::Kind::kCommand, kIdHelp);
   }
 }
 

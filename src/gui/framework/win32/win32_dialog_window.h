@@ -85,6 +85,7 @@ class Win32DialogWindow : public virtual DialogWindow {
   // The page notifications of the property sheet; false when the message was none of them.
   bool HandlePageNotify(const NMHDR& header, LRESULT& result);
   void DrawItem(const DRAWITEMSTRUCT& item);
+  void ShowHelp();
   [[nodiscard]] ControlKind KindOf(int id) const;
   void Dispatch(WindowEvent::Kind kind, int id);
   INT_PTR Result(LRESULT value);

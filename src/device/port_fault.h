@@ -1,0 +1,35 @@
+// Why a port cannot be used, kept as data so that each front end words it in its own language:
+// lunda-cli in English, the window's boxes in Russian.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace lunda {
+
+struct PortFault {
+  enum class Step {
+    kOpen,      // opening the port's device
+    kClaim,     // taking the port over from the other drivers
+    kWrite,     // a write to the opened port
+    kRead,      // a read from it
+    kDirectIo,  // asking the system for its I/O address
+  };
+  Step step = Step::kOpen;
+  std::string port;  // the device path, or the I/O address as "0x378"
+  int code = 0;      // the system's errno value; ENOSYS where this system has no such port
+
+  friend bool operator==(const PortFault&, const PortFault&) = default;
+};
+
+// The reason and what to do about it, for lunda-cli: "cannot open /dev/parport0: No such file or
+// directory; load the ppdev module (sudo modprobe ppdev) and check the port number".
+[[nodiscard]] std::string DescribeInEnglish(const PortFault& fault);
+// The reason and what to do about it in one Russian line, for the window's boxes.
+[[nodiscard]] std::string DescribeInRussian(const PortFault& fault);
+
+// The start-up message for a port that cannot be used: "Не могу получить доступ к LPT-порту",
+// then the fault, when one is known, on a second line.
+[[nodiscard]] std::string PortAccessFailureText(const std::optional<PortFault>& fault);
+
+}  // namespace lunda

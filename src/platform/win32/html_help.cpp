@@ -1,0 +1,27 @@
+// HTML Help through hhctrl.ocx, loaded at run time: the library is not part of every system.
+#include "platform/html_help.h"
+
+#include <windows.h>
+
+namespace lunda {
+
+HtmlHelpCall SystemHtmlHelp() {
+  using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+  static const HtmlHelpW function = [] {
+    HMODULE library = LoadLibraryW(L"hhctrl.ocx");
+    return library ? reinterpret_cast<HtmlHelpW>(
+                         reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))
+                   : nullptr;
+  }();
+  if (function == nullptr) return {};
+  return [](void* caller, const wchar_t* file, unsigned command, std::uintptr_t data) {
+    function(static_cast<HWND>(caller), file, command, data);
+  };
+}
+
+void ShowHtmlHelpContext(const HtmlHelpCall& help, const std::filesystem::path& file,
+                         std::uint32_t contextId) {
+  if (help) help(nullptr, file.c_str(), kHhHelpContext, contextId);
+}
+
+}  // namespace lunda

@@ -1,0 +1,120 @@
+// lunda.chm as the build made it, read back through chmlib: the context ids reach their topics,
+// every link, picture and contents entry reaches a file inside, the viewers' texts are in
+// Windows-1251, and nothing names the machine it was built on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "algorithm/cp1251.h"
+#include "gui/help/chm_file.h"
+#include "gui/help/chm_sitemap.h"
+
+namespace lunda {
+namespace {
+
+bool IsPage(const std::string& path) { return path.ends_with(".htm"); }
+
+class LundaChmTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { help = ChmFile::Open(LUNDA_HELP_FILE); }
+  static void TearDownTestSuite() { help.reset(); }
+  void SetUp() override { ASSERT_NE(help, nullptr) << "cannot open " << LUNDA_HELP_FILE; }
+
+  static std::string Title(const std::string& page) {
+    std::smatch match;
+    const std::string text = help->Read(page).value_or("");
+    return std::regex_search(text, match, std::regex("<title>([^<]*)</title>")) ? match[1].str()
+                                                                                : "";
+  }
+
+  // Checks that link, found in the file at from, leads to a file inside the help and, when it
+  // names an anchor, to a page that defines it.
+  static void ExpectResolves(const std::string& from, const std::string& link) {
+    SCOPED_TRACE(from + " -> " + link);
+    ASSERT_EQ(link.find(':'), std::string::npos) << "a link that leaves the help file";
+    const std::size_t hash = link.find('#');
+    const std::string target = link.substr(0, hash);
+    const std::filesystem::path base =
+        target.starts_with('/') ? "/" : std::filesystem::path(from).parent_path();
+    const std::string path =
+        target.empty() ? from : (base / target).lexically_normal().generic_string();
+    const std::optional<std::string> bytes = help->Read(path);
+    ASSERT_TRUE(bytes.has_value()) << path << " is not in the help file";
+    if (hash != std::string::npos) {
+      EXPECT_NE(bytes->find("name=\"" + link.substr(hash + 1) + "\""), std::string::npos)
+          << "no such anchor";
+    }
+  }
+
+  static void ExpectEntriesResolve(const std::string& sitemap,
+                                   const std::vector<SitemapItem>& items) {
+    for (const SitemapItem& item : items) {
+      ExpectResolves(sitemap, item.local);
+      ExpectEntriesResolve(sitemap, item.children);
+    }
+  }
+
+  static std::vector<SitemapItem> Sitemap(const std::string& name) {
+    return ParseSitemap(help->Read('/' + name).value_or(""));
+  }
+
+  static inline std::unique_ptr<ChmFile> help;
+};
+
+TEST_F(LundaChmTest, ContextIdsOpenTheirTopicsAsPathsInsideTheFile) {
+  const std::map<std::uint32_t, std::string> expected = {{0x20000, "/main-window.htm"},
+                                                         {0x20002, "/parameters.htm"}};
+  EXPECT_EQ(help->ContextMap(), expected);
+  EXPECT_EQ(Title("/main-window.htm"), Utf8ToCp1251("Главное окно"));
+  EXPECT_EQ(Title("/parameters.htm"), Utf8ToCp1251("Параметры алгоритма"));
+}
+
+TEST_F(LundaChmTest, NoFileInsideNamesTheBuildMachinesFolders) {
+  for (const std::string& path : help->Paths()) {
+    const std::string bytes = help->Read(path).value_or("");
+    for (const char* folder : {LUNDA_SOURCE_DIR, LUNDA_BINARY_DIR}) {
+      EXPECT_EQ(bytes.find(folder), std::string::npos) << path << " holds " << folder;
+    }
+  }
+}
+
+TEST_F(LundaChmTest, EveryLinkPictureAndEntryResolves) {
+  const std::regex reference("(?:href|src)=\"([^\"]*)\"");
+  int pages = 0;
+  for (const std::string& path : help->Paths()) {
+    if (!IsPage(path)) continue;
+    ++pages;
+    const std::string text = help->Read(path).value_or("");
+    for (std::sregex_iterator it(text.begin(), text.end(), reference), end; it != end; ++it) {
+      ExpectResolves(path, (*it)[1].str());
+    }
+  }
+  EXPECT_EQ(pages, 10);
+  for (const std::string& sitemap : {help->System().contentsFile, help->System().indexFile}) {
+    const std::vector<SitemapItem> items = Sitemap(sitemap);
+    EXPECT_GT(items.size(), 5u) << sitemap;
+    ExpectEntriesResolve('/' + sitemap, items);
+  }
+}
+
+TEST_F(LundaChmTest, TitleContentsAndIndexAreInWindows1251) {
+  EXPECT_EQ(help->System().languageId, 0x419u);
+  EXPECT_EQ(help->System().title, Utf8ToCp1251("Справка программатора ЛУНДА"));
+  EXPECT_EQ(help->System().defaultTopic, "index.htm");
+  const auto contents = Sitemap(help->System().contentsFile);
+  ASSERT_FALSE(contents.empty());
+  EXPECT_EQ(contents.front().name, Utf8ToCp1251("Программатор ЛУНДА"));
+  // chmcmd writes the keywords of a binary index as '?', and viewers prefer that index.
+  const std::vector<std::string> paths = help->Paths();
+  EXPECT_EQ(std::count(paths.begin(), paths.end(), "/$WWKeywordLinks/BTree"), 0);
+  const auto index = Sitemap(help->System().indexFile);
+  EXPECT_TRUE(std::any_of(index.begin(), index.end(), [](const SitemapItem& item) {
+    return item.name == Utf8ToCp1251("Запись прервана");
+  }));
+}
+
+}  // namespace
+}  // namespace lunda
