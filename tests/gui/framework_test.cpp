@@ -105,15 +105,33 @@ TEST(NumberParseTest, ClassicFieldRules) {
     const char* value;
   };
   const Case cases[] = {
-      {'d', " \t2.5 \t", "2.5"}, {'d', "+4.5", "4.5"},   {'d', "2.5e-1", "0.25"},
-      {'d', "1.", "1"},          {'d', ".5", "0.5"},     {'d', " 0.0e5", "0"},
-      {'d', "-0", "-"},          {'d', ".0", "-"},       {'d', "1,5", "-"},
-      {'d', "1.5V", "-"},        {'d', "1 5", "-"},      {'d', "   ", "-"},
-      {'d', "-", "-"},           {'d', "1e", "-"},       {'d', "0x10", "-"},
-      {'d', "inf", "-"},         {'d', "1e999", "-"},    {'d', "З", "-"},
-      {'u', "\t7\t", "7"},       {'u', "+5", "-"},       {'u', "4294967295", "4294967295"},
-      {'u', "4294967296", "-"},  {'u', "-0", "-"},       {'u', "3.3", "-"},
-      {'u', "", "-"},            {'i', " -12 ", "-12"},  {'i', "-2147483648", "-2147483648"},
+      {'d', " \t2.5 \t", "2.5"},
+      {'d', "+4.5", "4.5"},
+      {'d', "2.5e-1", "0.25"},
+      {'d', "1.", "1"},
+      {'d', ".5", "0.5"},
+      {'d', " 0.0e5", "0"},
+      {'d', "-0", "-"},
+      {'d', ".0", "-"},
+      {'d', "1,5", "-"},
+      {'d', "1.5V", "-"},
+      {'d', "1 5", "-"},
+      {'d', "   ", "-"},
+      {'d', "-", "-"},
+      {'d', "1e", "-"},
+      {'d', "0x10", "-"},
+      {'d', "inf", "-"},
+      {'d', "1e999", "-"},
+      {'d', "З", "-"},
+      {'u', "\t7\t", "7"},
+      {'u', "+5", "-"},
+      {'u', "4294967295", "4294967295"},
+      {'u', "4294967296", "-"},
+      {'u', "-0", "-"},
+      {'u', "3.3", "-"},
+      {'u', "", "-"},
+      {'i', " -12 ", "-12"},
+      {'i', "-2147483648", "-2147483648"},
       {'i', "2147483648", "-"},
   };
   for (const Case& c : cases) {
@@ -147,11 +165,11 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
     int result;  // 0: still open
   };
   const Case cases[] = {
-      {13, Key::kEnter, {kIdOk}, kIdOk},          // in a list: OK
-      {10, Key::kEnter, {kIdOk}, kIdOk},          // in an edit
-      {40, Key::kEnter, {40}, 0},                 // on a button: that button
-      {2, Key::kEnter, {kIdCancel}, kIdCancel},   // on Cancel
-      {12, Key::kEnter, {}, 0},                   // in a want-return edit: stays there
+      {13, Key::kEnter, {kIdOk}, kIdOk},         // in a list: OK
+      {10, Key::kEnter, {kIdOk}, kIdOk},         // in an edit
+      {40, Key::kEnter, {40}, 0},                // on a button: that button
+      {2, Key::kEnter, {kIdCancel}, kIdCancel},  // on Cancel
+      {12, Key::kEnter, {}, 0},                  // in a want-return edit: stays there
       {10, Key::kEscape, {kIdCancel}, kIdCancel},
       {40, Key::kEscape, {kIdCancel}, kIdCancel},
       {10, Key::kF1, {}, 0},  // no Help button: F1 does nothing
@@ -399,8 +417,8 @@ TEST(PropertySheetTest, PagesAreCreatedWhenFirstShown) {
     run.log.clear();
     test::ClickTab(sheet, 1);
     test::ClickTab(sheet, 0);
-    EXPECT_EQ(run.log, (Log{"A read", "B init", "B show", "B set-active", "B read",
-                            "A set-active", "A show"}));
+    EXPECT_EQ(run.log, (Log{"A read", "B init", "B show", "B set-active", "B read", "A set-active",
+                            "A show"}));
     EXPECT_TRUE(run.a->IsWindowVisible());
     EXPECT_FALSE(run.b->IsWindowVisible());
   });

@@ -232,7 +232,8 @@ TEST(MainWindowTest, EnterWritesTheSelectedAlgorithmEvenWhenRowTextsAreEqual) {
 TEST(MainWindowTest, AnEmptyCatalogueDisablesTheCommandsButNotHelp) {
   Window w;
   w.Open();
-  for (const int id : {kIdOk, kIdParameters, kIdDefaults}) EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
+  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
+    EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
   test::Click(*w.dialog, kIdHelpButton);
   EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
   w.dialog->GotoDlgCtrl(kIdAlgorithmList);

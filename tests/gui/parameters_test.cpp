@@ -98,11 +98,11 @@ TEST(CommonPageTest, ThresholdsShownAndTyped) {
       {100, "1.96"}, {127, "2.49"}, {128, "2.5"}, {169, "3.31"}, {254, "4.98"}, {255, "5"}};
   for (const auto& [code, shown] : stored) cases.push_back({code, shown, code, shown, ""});
   const std::vector<Case> typed = {
-      {127, "2.5", 128, "2.5", ""},      {127, "3.3", 169, "3.31", ""},
-      {127, "1.95", 100, "1.96", ""},    {127, "0.02", 2, "0.03", ""},
-      {127, "0.005", 1, "0.01", ""},     {127, "4.99", 255, "5", ""},
-      {127, "7", 255, "5", ""},          {127, "-1", 0, "0", ""},
-      {127, " 2.5e0 ", 128, "2.5", ""},  {127, "2,5", 127, "2.49", "Please enter a number."},
+      {127, "2.5", 128, "2.5", ""},     {127, "3.3", 169, "3.31", ""},
+      {127, "1.95", 100, "1.96", ""},   {127, "0.02", 2, "0.03", ""},
+      {127, "0.005", 1, "0.01", ""},    {127, "4.99", 255, "5", ""},
+      {127, "7", 255, "5", ""},         {127, "-1", 0, "0", ""},
+      {127, " 2.5e0 ", 128, "2.5", ""}, {127, "2,5", 127, "2.49", "Please enter a number."},
   };
   cases.insert(cases.end(), typed.begin(), typed.end());
   for (const Case& c : cases) {
@@ -141,8 +141,8 @@ TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
     int code;
     const char* shown;
   };
-  const Case cases[] = {{127, "", +1, false, 128, "2.5"},   {127, "", -1, false, 126, "2.47"},
-                        {255, "", +1, false, 255, "5"},     {0, "", -1, false, 0, "0"},
+  const Case cases[] = {{127, "", +1, false, 128, "2.5"},    {127, "", -1, false, 126, "2.47"},
+                        {255, "", +1, false, 255, "5"},      {0, "", -1, false, 0, "0"},
                         {127, "3.3", +1, false, 128, "2.5"}, {127, "", +1, true, 128, "2.5"},
                         {127, "", -1, true, 126, "2.47"}};
   for (const Case& c : cases) {
@@ -199,7 +199,7 @@ TEST(CommonPageTest, RadioClickRereadsAndOkWritesTheKind) {
 TEST(CommonPageTest, StartDelayTakesBytesOnly) {
   // -1: refused, and the field shows the 16 s held before.
   const std::pair<const char*, int> cases[] = {{"255", 255}, {" 7\t", 7}, {"256", -1},
-                                               {"+5", -1},   {"-1", -1},   {"", -1}};
+                                               {"+5", -1},   {"-1", -1},  {"", -1}};
   for (const auto& [typed, stored] : cases) {
     auto algorithm = Example();
     MessageBoxRecorder boxes;

@@ -41,7 +41,8 @@ TEST(CommandLineTest, OnlyTheWholeTailSelectsADriverAction) {
 }
 
 TEST(CommandLineTest, OptionsAreReadAndBadOnesNamed) {
-  const std::pair<Args, const char*> cases[] = {  // a part of the message, "" for none
+  const std::pair<Args, const char*> cases[] = {
+      // a part of the message, "" for none
       {{"-x", "/v"}, ""},
       {{"--port=sim", "--vcd=out.vcd"}, ""},
       {{"--port=lpt1"}, "--port: «lpt1»"},
@@ -187,7 +188,8 @@ TEST(StartUpTest, APortThatCannotBeReachedIsReported) {
   const std::unique_ptr<PortDriverActions> real = MakePortDriverActions(run.reporter);
 #ifdef _WIN32
   const char* port = "--port=io:0x378";
-  const char* message = "Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить программу.";
+  const char* message =
+      "Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить программу.";
 #else
   const char* port = "--port=/nonexistent/parport9";
   const char* message =

@@ -67,12 +67,13 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
   std::vector<std::shared_ptr<ParameterSheet>> sheets;
   const Frame frames[] = {
       {"main window 102",
-       [&] { return std::make_shared<CMainDlg>(catalogue, MainWindowCommands{}, nullptr); },
-       true, true, false},
+       [&] { return std::make_shared<CMainDlg>(catalogue, MainWindowCommands{}, nullptr); }, true,
+       true, false},
       {"About 100", [] { return std::make_shared<CAboutDlg>(); }, true, false, false},
       {"parameters",
        [&] {
-         sheets.push_back(std::make_shared<ParameterSheet>(CreateParameterSheet(algorithm, nullptr)));
+         sheets.push_back(
+             std::make_shared<ParameterSheet>(CreateParameterSheet(algorithm, nullptr)));
          return std::shared_ptr<CDialog>(sheets.back(), sheets.back()->sheet.get());
        },
        true, false, false},

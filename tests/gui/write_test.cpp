@@ -176,8 +176,8 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
       test::Press(test::Key::kEscape);
       test::CloseBox(dialog);
       test::WaitUntil([] { return false; }, 30);  // a few timer ticks
-      stayedOpen = dialog.IsWindowVisible() &&
-                   CProgressCtrl(dialog, CWriteDlg::kProgressId).GetPos() == 0;
+      stayedOpen =
+          dialog.IsWindowVisible() && CProgressCtrl(dialog, CWriteDlg::kProgressId).GetPos() == 0;
       port.held = false;
       test::WaitUntil([&] {
         barAtClose = CProgressCtrl(dialog, CWriteDlg::kProgressId).GetPos();
@@ -282,8 +282,8 @@ TEST(WriteDlgTest, NoImageClosesWithCodeTwo) {
 
 // The picker offers only the dates an image can carry: one outside them is not taken.
 TEST(DateDlgTest, PickerKeepsToTheWritableRange) {
-  const CalendarDate cases[] = {{2041, 1, 2}, {1970, 1, 1}, {2069, 12, 31}, {1969, 12, 31},
-                                {2070, 1, 1}};
+  const CalendarDate cases[] = {
+      {2041, 1, 2}, {1970, 1, 1}, {2069, 12, 31}, {1969, 12, 31}, {2070, 1, 1}};
   for (const CalendarDate& picked : cases) {
     CDateDlg dialog;
     dialog.date = {2040, 5, 6};

@@ -35,7 +35,8 @@ struct CommandLine {
 // (UTF-8). Arguments that do not start with
 // "--" are ignored, as the classic tool ignored any tail it did not know; an unknown "--" option
 // is an error, since a mistyped --port would otherwise drive the real port.
-[[nodiscard]] CommandLine ReadCommandLine(std::string_view tail, const std::vector<std::string>& args);
+[[nodiscard]] CommandLine ReadCommandLine(std::string_view tail,
+                                          const std::vector<std::string>& args);
 
 // What --help and --version print.
 [[nodiscard]] std::string UsageText();

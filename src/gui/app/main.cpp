@@ -1,10 +1,10 @@
 // lunda: the programming tool's window, over the algorithms in ./data.
 #include "gui/app/command_line.h"
+#include "gui/app/help_topic.h"
 #include "gui/app/message_box_error_reporter.h"
 #include "gui/app/port_driver_actions.h"
 #include "gui/app/programmer_app.h"
 #include "gui/framework/application.h"
-#include "gui/app/help_topic.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/write/write_sequence.h"
 
@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
   }
   return lunda::RunGuiApplication(argc, argv, [&commandLine](const lunda::ProcessCommandLine&) {
     lunda::MessageBoxErrorReporter reporter;
-    const std::unique_ptr<lunda::PortDriverActions> driver =
-        lunda::MakePortDriverActions(reporter);
+    const std::unique_ptr<lunda::PortDriverActions> driver = lunda::MakePortDriverActions(reporter);
     lunda::CProgrammerApp app({
         .reporter = reporter,
         .driver = *driver,

@@ -1,6 +1,7 @@
 // Windows: the port-I/O driver is initialised before the port test, installed by /i and
 // removed by /u.
 #include "device/port_driver.h"
+#include "device/port_driver_ppdev.h"
 #include "gui/app/port_driver_actions.h"
 #include "platform/win32/driver_os_win32.h"
 

@@ -44,8 +44,8 @@ Shown Keep(std::shared_ptr<T> dialog, bool created) {
 }
 
 Shown Sheet(ShotContext& context, int page) {
-  auto sheet = std::make_shared<ParameterSheet>(
-      CreateParameterSheet(*context.catalogue.front(), nullptr));
+  auto sheet =
+      std::make_shared<ParameterSheet>(CreateParameterSheet(*context.catalogue.front(), nullptr));
   const bool created = sheet->sheet->Create() && sheet->sheet->SetActivePage(page);
   return created ? Shown{sheet, sheet->sheet.get()} : Shown{};
 }

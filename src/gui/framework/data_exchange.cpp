@@ -145,8 +145,8 @@ void DDX_Control(DataExchange& dx, int id, CListBox& control) {
 void DDV_MinMaxUInt(DataExchange& dx, std::uint32_t value, std::uint32_t min, std::uint32_t max) {
   if (!dx.SaveAndValidate() || dx.Failed() || dx.LastControl() == 0) return;
   if (value < min || value > max) {
-    dx.Fail(dx.LastControl(),
-            FormatString(LoadString(kIdsParseIntRange), {std::to_string(min), std::to_string(max)}));
+    dx.Fail(dx.LastControl(), FormatString(LoadString(kIdsParseIntRange),
+                                           {std::to_string(min), std::to_string(max)}));
   }
 }
 

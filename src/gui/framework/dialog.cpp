@@ -25,9 +25,7 @@ CDialog::CDialog(int templateId, CDialog* parent, std::unique_ptr<DialogWindow> 
 
 CDialog::~CDialog() = default;
 
-CDialog* CDialog::ActiveModal() {
-  return ModalDialogs().empty() ? nullptr : ModalDialogs().back();
-}
+CDialog* CDialog::ActiveModal() { return ModalDialogs().empty() ? nullptr : ModalDialogs().back(); }
 
 CDialog* CDialog::Owner() const { return parent_ ? parent_ : ActiveModal(); }
 
@@ -56,7 +54,9 @@ int CDialog::DoModal() {
   return result;
 }
 
-bool CDialog::Create() { return EnsureTemplate() != nullptr && window_->CreateModeless(template_, Owner()); }
+bool CDialog::Create() {
+  return EnsureTemplate() != nullptr && window_->CreateModeless(template_, Owner());
+}
 
 void CDialog::EndDialog(int result) { window_->End(result); }
 

@@ -29,27 +29,27 @@ enum class ControlKind {
 struct ControlStyles {
   bool tabStop = false;
   bool disabled = false;
-  bool group = false;       // starts a group (radio buttons)
-  bool center = false;      // static: centred text
-  bool vcenter = false;     // static: vertically centred text
-  bool noPrefix = false;    // static: '&' shown as is, not a mnemonic
-  bool sunken = false;      // static/edit: sunken edge
-  bool border = false;      // edit/list/progress: thin border
-  bool autoHScroll = false;  // edit: scrolls sideways instead of refusing text
-  bool autoVScroll = false;  // multi-line edit: scrolls down as lines are added
-  bool multiLine = false;   // edit
-  bool readOnly = false;    // edit
-  bool wantReturn = false;  // multi-line edit keeps the Enter key
-  bool vScroll = false;     // edit/list/combo: vertical scroll bar
-  bool number = false;      // edit: digits only
-  bool arrowKeys = false;   // up-down: the buddy's arrow keys step it
-  bool notify = false;      // list: reports selection changes and double clicks
-  bool ownerDraw = false;   // list: rows drawn by the dialog, all of one height
-  bool sort = false;        // list: sorts rows added at the end
+  bool group = false;             // starts a group (radio buttons)
+  bool center = false;            // static: centred text
+  bool vcenter = false;           // static: vertically centred text
+  bool noPrefix = false;          // static: '&' shown as is, not a mnemonic
+  bool sunken = false;            // static/edit: sunken edge
+  bool border = false;            // edit/list/progress: thin border
+  bool autoHScroll = false;       // edit: scrolls sideways instead of refusing text
+  bool autoVScroll = false;       // multi-line edit: scrolls down as lines are added
+  bool multiLine = false;         // edit
+  bool readOnly = false;          // edit
+  bool wantReturn = false;        // multi-line edit keeps the Enter key
+  bool vScroll = false;           // edit/list/combo: vertical scroll bar
+  bool number = false;            // edit: digits only
+  bool arrowKeys = false;         // up-down: the buddy's arrow keys step it
+  bool notify = false;            // list: reports selection changes and double clicks
+  bool ownerDraw = false;         // list: rows drawn by the dialog, all of one height
+  bool sort = false;              // list: sorts rows added at the end
   bool noIntegralHeight = false;  // list: keeps the template's height exactly
-  bool smooth = false;      // progress: a solid bar
-  bool shortDate = false;   // date picker: the short date format
-  bool rightAlign = false;  // date picker: the calendar drops down aligned right
+  bool smooth = false;            // progress: a solid bar
+  bool shortDate = false;         // date picker: the short date format
+  bool rightAlign = false;        // date picker: the calendar drops down aligned right
 };
 
 struct UnitRect {

@@ -16,7 +16,8 @@ std::vector<std::span<const EmbeddedFile>>& ExtraSets() {
 
 std::optional<std::string_view> Find(std::span<const EmbeddedFile> files, std::string_view name) {
   for (const EmbeddedFile& file : files) {
-    if (name == file.name) return std::string_view(reinterpret_cast<const char*>(file.data), file.size);
+    if (name == file.name)
+      return std::string_view(reinterpret_cast<const char*>(file.data), file.size);
   }
   return std::nullopt;
 }

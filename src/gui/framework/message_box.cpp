@@ -18,9 +18,8 @@ MessageBoxHandler& Handler() {
 
 int MessageBox(const CDialog* owner, std::string_view text, MessageIcon icon,
                std::string_view caption) {
-  const MessageBoxRequest request{owner, std::string(text),
-                                  caption.empty() ? ApplicationTitle() : std::string(caption),
-                                  icon};
+  const MessageBoxRequest request{
+      owner, std::string(text), caption.empty() ? ApplicationTitle() : std::string(caption), icon};
   if (Handler()) return Handler()(request);
   return ShowNativeMessageBox(request);
 }

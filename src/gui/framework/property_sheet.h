@@ -10,11 +10,11 @@
 namespace lunda {
 
 // The platform's property sheet. It only refers to its pages, which must live until it has closed;
-// whoever adds them deletes them, before or after the sheet. Its buttons are controls 1 "OK", 2 "Cancel", 9 "Help" and
-// kIdApplyNow "Apply", so their texts are set with SetDlgItemText; tab texts start as the page
-// captions. OK and Apply read the active page (OnKillActive), then apply every created page in
-// tab order; Cancel, Esc and the close box reset every created page and end with 2; Help goes
-// to the active page.
+// whoever adds them deletes them, before or after the sheet. Its buttons are controls 1 "OK", 2
+// "Cancel", 9 "Help" and kIdApplyNow "Apply", so their texts are set with SetDlgItemText; tab texts
+// start as the page captions. OK and Apply read the active page (OnKillActive), then apply every
+// created page in tab order; Cancel, Esc and the close box reset every created page and end with 2;
+// Help goes to the active page.
 class CPropertySheet : public CDialog {
  public:
   explicit CPropertySheet(std::string caption, CDialog* parent = nullptr, int startPage = 0);

@@ -11,7 +11,7 @@ namespace lunda {
 namespace {
 
 constexpr int kIconResource = 128;
-constexpr int kIdsAbout = 101;                  // "&О программе..."
+constexpr int kIdsAbout = 101;  // "&О программе..."
 constexpr int kToolIds[] = {kIdAlgorithmList, kIdDescription, kIdOk,
                             kIdParameters,    kIdDefaults,    kIdHelpButton};
 

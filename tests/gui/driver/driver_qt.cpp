@@ -134,7 +134,7 @@ void Type(CDialog& dialog, int id, std::string_view text) {
 }
 
 void Press(Key key) {
-  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
+  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,  Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
                                       Qt::Key_Down, Qt::Key_End,    Qt::Key_F1,     Qt::Key_Space};
   QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr) focus = QApplication::activeWindow();

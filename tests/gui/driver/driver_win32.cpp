@@ -4,10 +4,10 @@
 #include <chrono>
 #include <map>
 
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/property_sheet.h"
 #include "gui/framework/win32/win32_dialog_window.h"
 #include "gui/framework/win32/win32_sheet_window.h"
+#include "gui/framework/win32/windows_api.h"
 #include "gui_driver.h"
 #include "platform/win32/wide_text.h"
 
@@ -56,7 +56,9 @@ void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false
   ProcessEvents();
 }
 
-POINT Center(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+POINT Center(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 RECT ClientRect(HWND window) {
   RECT rect{};
@@ -79,9 +81,7 @@ SCROLLINFO VerticalScroll(HWND window) {
   return info;
 }
 
-Rgb ToRgb(COLORREF colour) {
-  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
+Rgb ToRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
 
 std::map<UINT_PTR, std::function<void()>*>& Ticks() {
   static std::map<UINT_PTR, std::function<void()>*> ticks;
@@ -198,7 +198,8 @@ void Press(Key key) {
   const WPARAM vk = kKeys[static_cast<int>(key)];
   const ControlKeyHeld control(key == Key::kControlSpace);
   HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC))
+                      << 16;
   PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
   PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3ll << 30));
   ProcessEvents();

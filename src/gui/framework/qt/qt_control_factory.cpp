@@ -44,7 +44,8 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
         palette.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
     QColor text =
         palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
-    if (row->textColor) text = QColor(row->textColor->red, row->textColor->green, row->textColor->blue);
+    if (row->textColor)
+      text = QColor(row->textColor->red, row->textColor->green, row->textColor->blue);
     painter->save();
     painter->fillRect(option.rect, fill);
     painter->setClipRect(option.rect);

@@ -86,9 +86,9 @@ bool QtSheetWindow::Open(const DialogTemplate& dialogTemplate, CDialog* owner) {
   tabs_->setGeometry(
       units.ToPixels(UnitRect{kMargin, kMargin, layout.width - 2 * kMargin, kTabHeight}));
   pageArea_ = new QWidget(this);
-  pageArea_->setGeometry(units.ToPixels(
-      UnitRect{kMargin, kMargin + kTabHeight, layout.width - 2 * kMargin,
-               layout.height - 3 * kMargin - kTabHeight - kButtonHeight}));
+  pageArea_->setGeometry(
+      units.ToPixels(UnitRect{kMargin, kMargin + kTabHeight, layout.width - 2 * kMargin,
+                              layout.height - 3 * kMargin - kTabHeight - kButtonHeight}));
   changed_.assign(static_cast<std::size_t>(sheet_.GetPageCount()), false);
   for (int i = 0; i < sheet_.GetPageCount(); ++i) {
     const DialogTemplate* t = sheet_.GetPage(i)->EnsureTemplate();

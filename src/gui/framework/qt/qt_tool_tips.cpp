@@ -1,10 +1,10 @@
 // Tooltips shown through QToolTip with the classic width and display time.
 #include "gui/framework/qt/qt_tool_tips.h"
 
-#include "gui/framework/tool_tips.h"
-
 #include <QHelpEvent>
 #include <QToolTip>
+
+#include "gui/framework/tool_tips.h"
 
 namespace lunda {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <iostream>
 
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/application.h"
 #include "gui/framework/message_box.h"
+#include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 
 namespace lunda {
@@ -55,7 +55,8 @@ std::string ApplicationTitle() {
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
   const std::size_t name = path.find_last_of(L"\\/") + 1;
   const std::size_t extension = path.find_last_of(L'.');
-  const std::size_t end = extension != std::wstring::npos && extension > name ? extension : path.size();
+  const std::size_t end =
+      extension != std::wstring::npos && extension > name ? extension : path.size();
   return WideToUtf8(std::wstring_view(path).substr(name, end - name));
 }
 

@@ -2,7 +2,6 @@
 // controls read and changed through their messages.
 #include "gui/framework/win32/win32_dialog_window.h"
 
-
 #include "gui/framework/dialog.h"
 #include "gui/framework/property_page.h"
 #include "gui/framework/property_sheet.h"
@@ -18,7 +17,8 @@ HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -200,6 +200,12 @@ void Win32DialogWindow::HandleCommand(int id, int code) {
       return;
     case ControlKind::kComboBox:
       if (code == CBN_SETFOCUS) Dispatch(WindowEvent::Kind::kFocusIn, id);
+      // The click that gave the list the focus drops it down after its handler has run; a
+      // handler that refused the entry (the focus went back to a failed field) must not leave
+      // it open behind the message.
+      if (code == CBN_DROPDOWN && GetFocus() != Item(id)) {
+        PostMessageW(Item(id), CB_SHOWDROPDOWN, FALSE, 0);
+      }
       return;
     case ControlKind::kListBox:
       if (code == LBN_SETFOCUS) Dispatch(WindowEvent::Kind::kFocusIn, id);
@@ -288,7 +294,8 @@ bool Win32DialogWindow::IsChecked(int id) const {
 }
 
 void Win32DialogWindow::SetChecked(int id, bool checked) {
-  if (HWND item = Item(id)) SendMessageW(item, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (HWND item = Item(id))
+    SendMessageW(item, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int Win32DialogWindow::FocusId() const {
@@ -300,7 +307,8 @@ int Win32DialogWindow::FocusId() const {
 }
 
 void Win32DialogWindow::Focus(int id) {
-  if (HWND item = Item(id)) SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+  if (HWND item = Item(id))
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
 }
 
 void Win32DialogWindow::SelectText(int id) {
@@ -392,7 +400,8 @@ void Win32DialogWindow::SetBuddy(int upDownId, int buddyId) {
 std::optional<CalendarDate> Win32DialogWindow::Date(int id) const {
   HWND item = Item(id);
   SYSTEMTIME time{};
-  if (!item || SendMessageW(item, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) {
+  if (!item ||
+      SendMessageW(item, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) {
     return std::nullopt;
   }
   return CalendarDate{time.wYear, time.wMonth, time.wDay};
@@ -400,7 +409,8 @@ std::optional<CalendarDate> Win32DialogWindow::Date(int id) const {
 
 void Win32DialogWindow::SetDate(int id, const CalendarDate& date) {
   SYSTEMTIME time = ToSystemTime(date);
-  if (HWND item = Item(id)) SendMessageW(item, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  if (HWND item = Item(id))
+    SendMessageW(item, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
 void Win32DialogWindow::SetDateRange(int id, const CalendarDate& first, const CalendarDate& last) {
@@ -454,8 +464,8 @@ void Win32DialogWindow::SetIcon(int resourceId) {
   const int sizes[][2] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
   for (const auto& [which, metric] : sizes) {
     const int pixels = GetSystemMetrics(metric);
-    HANDLE icon = LoadImageW(Instance(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, pixels, pixels,
-                             LR_SHARED);
+    HANDLE icon =
+        LoadImageW(Instance(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, pixels, pixels, LR_SHARED);
     SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
   }
 }

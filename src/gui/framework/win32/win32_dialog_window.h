@@ -2,14 +2,13 @@
 // in-memory template, with the system's controls and common controls.
 #pragma once
 
-
 #include <cstdint>
 #include <set>
 #include <vector>
 
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/backend.h"
 #include "gui/framework/dialog_template.h"
+#include "gui/framework/win32/windows_api.h"
 
 namespace lunda {
 

@@ -1,9 +1,9 @@
 // Message boxes through MessageBoxW.
 
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/backend.h"
 #include "gui/framework/message_box.h"
 #include "gui/framework/win32/win32_dialog_window.h"
+#include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 
 namespace lunda {

@@ -1,7 +1,6 @@
 // PropertySheetW over the pages' own templates and dialog procedures.
 #include "gui/framework/win32/win32_sheet_window.h"
 
-
 #include <utility>
 
 #include "gui/framework/property_sheet.h"

@@ -1,7 +1,7 @@
 // The string table from the program's string resources (generated from res/strings.json).
 
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/resources.h"
+#include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 
 namespace lunda {

@@ -1,13 +1,12 @@
 // DLGTEMPLATEEX and DLGITEMTEMPLATEEX records, with the system's control classes and styles for
 // each template kind.
-#include "gui/framework/win32/windows_api.h"
 #include "gui/framework/win32/win32_template.h"
-
 
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 
 namespace lunda {
@@ -68,20 +67,18 @@ Native NativeControl(const ControlTemplate& c) {
     case ControlKind::kCheckBox:
       return {L"BUTTON", BS_AUTOCHECKBOX};
     case ControlKind::kStatic:
-      return {L"STATIC", static_cast<DWORD>((s.center ? SS_CENTER : SS_LEFT) |
-                                            (s.vcenter ? SS_CENTERIMAGE : 0) |
-                                            (s.noPrefix ? SS_NOPREFIX : 0) |
-                                            (s.sunken ? SS_SUNKEN : 0))};
+      return {L"STATIC", static_cast<DWORD>(
+                             (s.center ? SS_CENTER : SS_LEFT) | (s.vcenter ? SS_CENTERIMAGE : 0) |
+                             (s.noPrefix ? SS_NOPREFIX : 0) | (s.sunken ? SS_SUNKEN : 0))};
     case ControlKind::kIcon:
       return {L"STATIC", SS_ICON};
     case ControlKind::kEdit:
       return {L"EDIT",
-              static_cast<DWORD>(ES_LEFT | (s.border ? WS_BORDER : 0) |
-                                 (s.autoHScroll ? ES_AUTOHSCROLL : 0) |
-                                 (s.autoVScroll ? ES_AUTOVSCROLL : 0) |
-                                 (s.multiLine ? ES_MULTILINE : 0) | (s.readOnly ? ES_READONLY : 0) |
-                                 (s.wantReturn ? ES_WANTRETURN : 0) |
-                                 (s.vScroll ? WS_VSCROLL : 0) | (s.number ? ES_NUMBER : 0)),
+              static_cast<DWORD>(
+                  ES_LEFT | (s.border ? WS_BORDER : 0) | (s.autoHScroll ? ES_AUTOHSCROLL : 0) |
+                  (s.autoVScroll ? ES_AUTOVSCROLL : 0) | (s.multiLine ? ES_MULTILINE : 0) |
+                  (s.readOnly ? ES_READONLY : 0) | (s.wantReturn ? ES_WANTRETURN : 0) |
+                  (s.vScroll ? WS_VSCROLL : 0) | (s.number ? ES_NUMBER : 0)),
               static_cast<DWORD>(s.sunken ? WS_EX_CLIENTEDGE : 0)};
     case ControlKind::kListBox:
       return {L"LISTBOX",
@@ -95,8 +92,8 @@ Native NativeControl(const ControlTemplate& c) {
     case ControlKind::kUpDown:
       return {UPDOWN_CLASSW, static_cast<DWORD>(s.arrowKeys ? UDS_ARROWKEYS : 0)};
     case ControlKind::kProgressBar:
-      return {PROGRESS_CLASSW, static_cast<DWORD>((s.smooth ? PBS_SMOOTH : 0) |
-                                                  (s.border ? WS_BORDER : 0))};
+      return {PROGRESS_CLASSW,
+              static_cast<DWORD>((s.smooth ? PBS_SMOOTH : 0) | (s.border ? WS_BORDER : 0))};
     case ControlKind::kDateTimePicker:
       return {DATETIMEPICK_CLASSW, static_cast<DWORD>((s.shortDate ? DTS_SHORTDATEFORMAT : 0) |
                                                       (s.rightAlign ? DTS_RIGHTALIGN : 0))};

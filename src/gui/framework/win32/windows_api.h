@@ -2,10 +2,10 @@
 // own functions of the same names (LoadString, MessageBox, GetDlgItemText and the rest).
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #undef GetDlgItemText
 #undef GetWindowText
