@@ -100,16 +100,21 @@ std::string ExpandLineBreaks(std::string_view text) {
   return out;
 }
 
-bool ReadDescription(const std::filesystem::path& path, CAlgorithm& algorithm) {
-  std::error_code error;
-  // A folder opens as a stream on some systems; it is no description.
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+void ReadDescription(std::istream& in, CAlgorithm& algorithm) {
   LinePieceReader reader(in);
   std::string piece;
   while (reader.Next(piece)) ApplyDescriptionLine(piece, algorithm);
   algorithm.description = ExpandLineBreaks(algorithm.description);
+}
+
+bool ReadDescription(const std::filesystem::path& path, CAlgorithm& algorithm) {
+  std::error_code error;
+  // Opening a pipe waits for a writer and a device such as /dev/zero never ends; a folder opens
+  // as a stream on some systems. None of them is a description.
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  ReadDescription(in, algorithm);
   return true;
 }
 

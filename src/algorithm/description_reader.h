@@ -38,7 +38,11 @@ void ApplyDescriptionLine(std::string_view line, CAlgorithm& algorithm);
 // Every "\n" (backslash, n) becomes CR LF, left to right without overlap.
 [[nodiscard]] std::string ExpandLineBreaks(std::string_view text);
 
-// Reads the description fields of the file at path. False when it cannot be opened as a file.
+// Reads the description fields from a stream of the file's bytes.
+void ReadDescription(std::istream& in, CAlgorithm& algorithm);
+
+// Reads the description fields of the file at path. False when it is no regular file (a folder,
+// a pipe or a device, which could block or never end) or cannot be opened.
 [[nodiscard]] bool ReadDescription(const std::filesystem::path& path, CAlgorithm& algorithm);
 
 }  // namespace lunda

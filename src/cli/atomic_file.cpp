@@ -1,20 +1,12 @@
-// Whole-or-nothing file output through a temporary file and a rename.
+// Whole-or-nothing file output, with the messages the commands print.
 #include "cli/atomic_file.h"
 
-#include <fstream>
-#include <random>
+#include "platform/replace_file.h"
 
 namespace lunda::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path TemporaryBeside(const fs::path& target) {
-  std::random_device random;
-  fs::path temporary = target;
-  temporary += ".tmp" + std::to_string(random());
-  return temporary;
-}
 
 // Built by appending: GCC 12 reports a false -Wrestrict for "'" + string + "'" when optimising.
 std::string Quoted(const fs::path& path) {
@@ -32,22 +24,8 @@ bool WriteFileAtomically(const fs::path& target, std::span<const std::uint8_t> b
     error = Quoted(target) + " is a folder";
     return false;
   }
-  const fs::path temporary = TemporaryBeside(target);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temporary, code);
-      error = "cannot write " + Quoted(target);
-      return false;
-    }
-  }
-  fs::rename(temporary, target, code);
-  if (code) {
+  if (!ReplaceFileContents(target, bytes, code)) {
     error = "cannot write " + Quoted(target) + ": " + code.message();
-    fs::remove(temporary, code);
     return false;
   }
   return true;

@@ -8,8 +8,8 @@
 
 namespace lunda::cli {
 
-// Writes bytes to a temporary file beside target, then renames it over target. On failure the
-// target is as it was, no temporary is left behind, and error says what failed.
+// Replaces target with bytes through ReplaceFileContents. On failure the target is as it was,
+// no temporary is left behind, and error says what failed.
 [[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& target,
                                        std::span<const std::uint8_t> bytes, std::string& error);
 

@@ -2,6 +2,7 @@
 #include "device/bit_stream_decoder.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "device/lpt_transmitter.h"
 
@@ -20,6 +21,13 @@ void Check(TransferReport& report, TransferStep step, std::uint64_t bitIndex, st
   ++report.violationCount;
   if (report.violations.size() < kListedViolations)
     report.violations.push_back({step, bitIndex, measured, nominal});
+}
+
+// count units in ticks; a length beyond 64 bits (from a unit no counter gives, which only a
+// file can name) becomes the longest one, which no measured step reaches.
+std::int64_t UnitsToTicks(std::int64_t unit, std::int64_t count) {
+  constexpr std::int64_t kLongest = std::numeric_limits<std::int64_t>::max();
+  return unit > kLongest / count ? kLongest : unit * count;
 }
 
 }  // namespace
@@ -68,9 +76,8 @@ void BitStreamDecoder::Feed(std::int64_t time, std::uint8_t value) {
 
 void BitStreamDecoder::EndRest(std::int64_t time, bool mergedSetup, TransferReport& into) const {
   const bool block = bits % kBitsPerBlock == 0;
-  const std::int64_t unit = into.unit;
   const std::int64_t nominal =
-      2 * unit + (block ? kBlockPauseUnits * unit : 0) + (mergedSetup ? unit : 0);
+      UnitsToTicks(into.unit, 2 + (block ? kBlockPauseUnits : 0) + (mergedSetup ? 1 : 0));
   const std::int64_t measured = time - lastChange;
   if (block) {
     ++into.blockPauses;

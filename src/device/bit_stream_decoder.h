@@ -14,6 +14,7 @@ namespace lunda {
 // a 0 bit after a rest is one stretch with that rest and is checked as such.
 class BitStreamDecoder {
  public:
+  // unit is T in ticks, 0 or more.
   BitStreamDecoder(std::int64_t frequency, std::int64_t unit);
 
   // Values in time order.

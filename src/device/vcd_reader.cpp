@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string_view>
@@ -153,6 +154,9 @@ class Parser {
         std::int64_t stamp = 0;
         if (!ParseInt(std::string_view(token).substr(1), stamp))
           return Fail("bad time stamp '" + token + "'");
+        // A stamp the time scale turns into more nanoseconds than 64 bits hold is no recording.
+        if (stamp > std::numeric_limits<std::int64_t>::max() / numerator)
+          return Fail("time stamp '" + token + "' is too large for the time scale");
         if (any) Emit();
         const std::int64_t next = stamp * numerator / denominator;
         if (next < time) return Fail("time goes backwards at '" + token + "'");

@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,20 @@ class TempDir {
     std::ofstream(target, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return target;
+  }
+
+  // The bytes of a file below the folder; empty when there is none.
+  [[nodiscard]] std::string Read(const std::filesystem::path& relative) const {
+    std::ifstream in(path_ / relative, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // The names in a folder below this one (this one itself by default).
+  [[nodiscard]] std::set<std::string> Names(const std::filesystem::path& relative = {}) const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ / relative))
+      names.insert(entry.path().filename().string());
+    return names;
   }
 
  private:

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 
@@ -12,6 +13,11 @@
 #include "cli/cli.h"
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace lunda::cli {
 namespace {
@@ -86,6 +92,60 @@ TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   EXPECT_EQ(decoded.size(), kImageSize);
   EXPECT_TRUE(decoded == ReadAll(Path("image.bin")));
 }
+
+#ifndef _WIN32
+// Standard error on a pseudo-terminal while it lives, so that the write shows its progress line.
+class StderrOnTerminal {
+ public:
+  StderrOnTerminal() {
+    leader = posix_openpt(O_RDWR | O_NOCTTY);
+    if (leader < 0 || grantpt(leader) != 0 || unlockpt(leader) != 0) return;
+    const int follower = open(ptsname(leader), O_RDWR | O_NOCTTY);
+    saved = dup(STDERR_FILENO);
+    std::cerr.flush();
+    dup2(follower, STDERR_FILENO);
+    close(follower);
+  }
+  ~StderrOnTerminal() {
+    std::cerr.flush();
+    if (saved >= 0) {
+      dup2(saved, STDERR_FILENO);
+      close(saved);
+    }
+    if (leader >= 0) close(leader);
+  }
+  StderrOnTerminal(const StderrOnTerminal&) = delete;
+  StderrOnTerminal& operator=(const StderrOnTerminal&) = delete;
+
+  [[nodiscard]] bool Ready() const { return saved >= 0; }
+  [[nodiscard]] std::string Shown() {
+    std::cerr.flush();
+    fcntl(leader, F_SETFL, O_NONBLOCK);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(leader, buffer, sizeof buffer)) > 0;) text.append(buffer, got);
+    return text;
+  }
+
+ private:
+  int leader = -1;
+  int saved = -1;
+};
+
+// There the transmitter runs on a thread of its own while this one redraws the line.
+TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
+  StderrOnTerminal terminal;
+  ASSERT_TRUE(terminal.Ready());
+  std::ostringstream out;
+  CommandContext context{dir.path() / "data", out, std::cerr};
+  FakeClock clock(10'000'000, 250);
+  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "sim"};
+  ASSERT_EQ(RunWrite(context, args, clock), kExitOk);
+  const std::string shown = terminal.Shown();
+  EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Verdict: good"), std::string::npos) << shown;
+}
+#endif
 
 TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream out;

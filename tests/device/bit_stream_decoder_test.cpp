@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "device/lpt_transmitter.h"
@@ -77,6 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
                   {kUnit, kUnit, 2 * kUnit, 699 * kUnit},
                   TransferStep::kBlockPause}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A waveform file may name any unit; the rest's 2T must not overflow into a length of nothing.
+TEST(BitStreamDecoderTest, AUnitBeyondAnyCounterFindsEveryStepShort) {
+  BitStreamDecoder decoder(1'000'000'000, std::numeric_limits<std::int64_t>::max());
+  for (const auto& [time, value] : {std::pair{0, 0x01}, {10, 0x81}, {20, 0x80}, {30, 0x81}})
+    decoder.Feed(time, static_cast<std::uint8_t>(value));
+  const TransferReport report = decoder.Result(40);
+  EXPECT_EQ(report.stepsTimed, 3u);  // set-up, clock low, rest
+  EXPECT_EQ(report.violationCount, 3u);
+}
 
 }  // namespace
 }  // namespace lunda

@@ -63,7 +63,7 @@ class Win32PortDriverTest : public testing::Test {
   }
 
   void Clean() {
-    for (const char* name : {"WinIo.dll", "WinIo.sys", "WinIo.cnt", "WinIo.cnt.new"}) {
+    for (const char* name : {"WinIo.dll", "WinIo.sys", "WinIo.cnt", "WinIo.cnt.partial"}) {
       DeleteFileA(Path(name).c_str());
     }
   }
@@ -116,7 +116,7 @@ TEST_F(Win32PortDriverTest, FilesAreReplacedWholeAndReportedMissing) {
   ASSERT_TRUE(os_.WriteWholeFile(path, Bytes{7, 8}));
   EXPECT_EQ(ListFile(), (Bytes{7, 8}));
   EXPECT_TRUE(os_.CanOpenForRead(path));
-  EXPECT_FALSE(os_.CanOpenForRead(Path("WinIo.cnt.new")));
+  EXPECT_FALSE(os_.CanOpenForRead(Path("WinIo.cnt.partial")));
   EXPECT_FALSE(os_.WriteWholeFile(folder_ + "\\missing\\WinIo.cnt", Bytes{1}));
   EXPECT_TRUE(os_.RemoveFile(path));
   EXPECT_EQ(os_.ReadWholeFile(path).status, FileBytes::Status::kMissing);

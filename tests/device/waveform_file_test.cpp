@@ -88,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         VcdCase{
             "TimeBackwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
         VcdCase{"NotAVcd", "hello world\n", {}},
-        VcdCase{"BadTime", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}}),
+        VcdCase{"BadTime", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
+        VcdCase{"StampBeyondScale",
+                "$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
+                "#92233720368 b1 !\n",
+                {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,6 +6,9 @@
 // windows.h first: the shell headers rely on its types.
 #include <shlobj.h>
 
+#include "platform/replace_file.h"
+#include "platform/win32/wide_text.h"
+
 namespace lunda {
 namespace {
 
@@ -72,16 +75,6 @@ HANDLE OpenForRead(const std::string& path) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool WriteAll(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) return false;
-  DWORD written = 0;
-  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) !=
-             0 &&
-         written == bytes.size() && FlushFileBuffers(file.Get()) != 0;
-}
-
 }  // namespace
 
 std::optional<std::uint32_t> Win32DriverOs::PlatformId() {
@@ -132,14 +125,9 @@ FileBytes Win32DriverOs::ReadWholeFile(const std::string& path) {
 }
 
 bool Win32DriverOs::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string fresh = path + ".new";
-  if (WriteAll(fresh, bytes) &&
-      MoveFileExA(fresh.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
-    return true;
-  }
-  DeleteFileA(fresh.c_str());
-  return false;
+  std::error_code error;
+  // The A calls take paths in the ANSI code page; the replacement works on wide ones.
+  return ReplaceFileContents(MultiByteToWide(path, CP_ACP), bytes, error);
 }
 
 bool Win32DriverOs::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }

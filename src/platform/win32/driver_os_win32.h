@@ -13,8 +13,8 @@ class Win32DriverOs : public DriverOs {
   std::unique_ptr<DriverLibrary> OpenLibrary(const std::string& path) override;
   bool CanOpenForRead(const std::string& path) override;
   FileBytes ReadWholeFile(const std::string& path) override;
-  // Writes a sibling file first and then moves it over the old one, so a failure at any point
-  // leaves either the old list or the new one, never a part.
+  // Through ReplaceFileContents: a failure or a crash at any point leaves either the old list
+  // or the new one, never a part.
   bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
   bool RemoveFile(const std::string& path) override;
   void Sleep(std::chrono::milliseconds duration) override;

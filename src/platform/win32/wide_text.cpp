@@ -1,18 +1,20 @@
-// UTF-8 and UTF-16 through the system's converter.
+// Text conversions through MultiByteToWideChar and WideCharToMultiByte.
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
 
 namespace lunda {
 
-std::wstring Utf8ToWide(std::string_view utf8Text) {
-  if (utf8Text.empty()) return {};
-  const int size = static_cast<int>(utf8Text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), size, nullptr, 0);
+std::wstring MultiByteToWide(std::string_view text, unsigned codePage) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), size, wide.data(), length);
+  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
   return wide;
 }
+
+std::wstring Utf8ToWide(std::string_view utf8Text) { return MultiByteToWide(utf8Text, CP_UTF8); }
 
 std::string WideToUtf8(std::wstring_view wideText) {
   if (wideText.empty()) return {};

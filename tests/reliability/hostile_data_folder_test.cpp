@@ -1,0 +1,87 @@
+// A data folder made to hurt the start-up scan: a description of 50 MB, 10,000 descriptions, a
+// name of 255 bytes, symbolic link loops, a pipe and a device where files should be, and a
+// sparse image of 2 GB. The scan must end, read only regular files, read 5120 bytes of an image,
+// and skip what it cannot read without a word.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "algorithm/catalogue.h"
+#include "temp_dir.h"
+
+namespace lunda {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kManyDescriptions = 10'000;
+constexpr std::size_t kHugeDescriptionBytes = 50u << 20;
+constexpr std::uintmax_t kSparseImageBytes = 2ull << 30;
+
+class HostileDataFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Write("data/good.bin", std::string(kImageSize, '\x11'));
+    Describe("good", 1, "good.bin");
+
+    std::ofstream huge(data / "huge.cfg", std::ios::binary);
+    huge << "number=2\nname=huge\nfile=good.bin\n";
+    const std::string line = "description=" + std::string(1000, 'd') + "\\n\n";
+    for (std::size_t written = 0; written < kHugeDescriptionBytes; written += line.size())
+      huge << line;
+    huge.close();
+
+    for (int i = 0; i < kManyDescriptions; ++i)
+      Describe("many" + std::to_string(i), 100 + i, "good.bin");
+    Describe(std::string(251, 'n'), 3, "good.bin");  // 255 bytes with ".cfg"
+
+    fs::create_symlink("loop.cfg", data / "loop.cfg");
+    fs::create_symlink("loop.bin", data / "loop.bin");
+    Describe("loopimage", 4, "loop.bin");
+    fs::create_directory_symlink(".", data / "here");
+    Describe("around", 5, "here\\here\\here\\here\\good.bin");
+
+    ASSERT_EQ(mkfifo((data / "fifo.cfg").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((data / "fifo.bin").c_str(), 0600), 0);
+    Describe("fifoimage", 6, "fifo.bin");
+    fs::create_symlink("/dev/zero", data / "zero.cfg");
+    fs::create_symlink("/dev/zero", data / "zero.bin");
+    Describe("zeroimage", 7, "zero.bin");
+
+    dir.Write("data/sparse.bin", "\x22");
+    fs::resize_file(data / "sparse.bin", kSparseImageBytes);
+    Describe("sparse", 8, "sparse.bin");
+  }
+
+  void Describe(const std::string& stem, int number, const std::string& image) {
+    dir.Write("data/" + stem + ".cfg",
+              "number=" + std::to_string(number) + "\nname=" + stem + "\nfile=" + image + "\n");
+  }
+
+  testing::TempDir dir;
+  fs::path data = dir.path() / "data";
+};
+
+TEST_F(HostileDataFolder, ScanEndsWithEveryReadableEntryAndNothingElse) {
+  AlgorithmCatalogue catalogue;
+  ASSERT_TRUE(ScanCatalogue(data, catalogue));
+  ASSERT_EQ(catalogue.size(), 5u + kManyDescriptions);
+  // By number: the ones outside the many first.
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < 5; ++i) names.push_back(catalogue[i]->name);
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"good", "huge", std::string(251, 'n'), "around", "sparse"}));
+  EXPECT_EQ(catalogue.back()->name, "many" + std::to_string(kManyDescriptions - 1));
+  // The last description line of the huge file.
+  EXPECT_EQ(catalogue[1]->description, std::string(1000, 'd') + "\r\n");
+  const CAlgorithm& sparse = *catalogue[4];
+  EXPECT_EQ(sparse.image[0], 0x22);
+  EXPECT_EQ(sparse.image[1], 0x00);
+}
+
+}  // namespace
+}  // namespace lunda
