@@ -1,11 +1,11 @@
 // Writes in a row through the progress dialog: every one arrives whole, and none leaves a thread
 // or a descriptor behind (read from /proc, so Linux only). bench_write_soak runs a thousand and
 // reports the memory.
+#include "tests/gui/write/write_soak.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
-#include "tests/gui/write/write_soak.h"
 
 namespace lunda {
 namespace {

@@ -2,10 +2,13 @@
 // own functions of the same names (LoadString, MessageBox, GetDlgItemText and the rest).
 #pragma once
 
+// <windows.h> must come first.
+// clang-format off
+#include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 #undef GetDlgItemText
 #undef GetWindowText
