@@ -14,7 +14,10 @@
 #include "device/lpt_transmitter.h"
 #include "device/port_choice.h"
 #include "device/port_driver.h"
+#include "platform/error_reporter.h"
+#include "platform/port_driver_os.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 #include "platform/terminal.h"
 
 namespace lunda::cli {
@@ -31,8 +34,7 @@ void ShowProgress(std::ostream& err, std::uint32_t sent, std::uint32_t total) {
   err << line << std::flush;
 }
 
-int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJob& job) {
-  LptTransmitter transmitter(port, clock);
+int Transmit(const CommandContext& context, LptTransmitter& transmitter, TransmitJob& job) {
   const bool progress = &context.err == &std::cerr && StderrIsTerminal();
   if (!progress) return transmitter.TransmitThreadProc(&job);
   std::atomic<int> code = 0;
@@ -50,10 +52,37 @@ int Transmit(const CommandContext& context, Port& port, Clock& clock, TransmitJo
   return code;
 }
 
+// Start-up's messages, which are the driver's, go to stderr like the command's own.
+class StderrReporter final : public ErrorReporter {
+ public:
+  explicit StderrReporter(const CommandContext& context) : context_(context) {}
+  void ShowError(std::string_view text) override {
+    static_cast<void>(Fail(context_, kExitFailure, text));
+  }
+  void ShowInfo(std::string_view text) override { context_.err << text << '\n'; }
+
+ private:
+  const CommandContext& context_;
+};
+
+// As the window's start-up does: the driver first where the port instructions need it (they
+// would otherwise end the process with a privileged-instruction fault), then the port test; a
+// port that does not read back what was written gets nothing sent.
+bool MakePortUsable(const CommandContext& context, const PortChoice& choice, DriverOs* driverOs,
+                    Port& port) {
+  StderrReporter reporter(context);
+  if (driverOs != nullptr && choice.kind == PortChoice::Kind::kDirectIo) {
+    return LoadPortDriver(*driverOs, reporter, port);
+  }
+  if (PortTestPasses(port)) return true;
+  reporter.ShowError(PortAccessFailureText(port.LastFault()));
+  return false;
+}
+
 }  // namespace
 
-int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
-             const PortOpener& openPort) {
+int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock, Scheduler& scheduler,
+             const WriteSystem& system) {
   PatchOptions options;
   std::string portText(DefaultPortText());
   std::string vcd;
@@ -73,17 +102,14 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
 
   OpenedPort opened;
   PortFault fault;
-  if (!openPort(choice, clock, opened, fault)) {
+  if (!system.openPort(choice, clock, opened, fault)) {
     return Fail(context, kExitFailure, DescribeInEnglish(fault));
   }
   if (!vcd.empty() && !RecordPort(opened, clock, vcd, error)) {
     return Fail(context, kExitFailure, error);
   }
   Port& port = *opened.port;
-  // The start-up test: a port that does not read back what was written gets nothing sent.
-  if (!PortTestPasses(port)) {
-    return Fail(context, kExitFailure, PortAccessFailureText(port.LastFault()));
-  }
+  if (!MakePortUsable(context, choice, system.driverOs, port)) return kExitFailure;
   // The verdict printed at the end covers the write alone, not the test.
   if (opened.simulator) opened.simulator->Reset();
 
@@ -93,7 +119,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
   job.algorithm = algorithm;
   // The image is never empty here, so a transmission ends short only on a port failure, which
   // the port keeps.
-  Transmit(context, port, clock, job);
+  LptTransmitter transmitter(port, clock, scheduler);
+  Transmit(context, transmitter, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
@@ -109,7 +136,8 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock,
     context.err << FormatTransferReport(report);
     if (!IsGoodTransfer(report)) return kExitFailure;
   }
-  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << ".\n";
+  context.out << "Wrote " << job.bytesSent.load() << " bytes to " << portText << " ("
+              << SchedulingModeName(job.scheduling) << " scheduling).\n";
   return kExitOk;
 }
 
@@ -117,13 +145,15 @@ const Command kWriteCommand{
     "write",
     "write INDEX --date YYYY-MM-DD [--set NAME=VALUE]... [--port PORT] [--vcd FILE]\n"
     "  Patches the algorithm's image like 'image' and clocks it into a controller, about 28 s.\n"
-    "  A port that fails lunda's start-up test (0x14 written, read back) gets nothing.\n"
+    "  A port that fails lunda's start-up test (0x14 written, read back) gets nothing;\n"
+    "  on Windows, io: ports first load the port-I/O driver, as lunda does.\n"
     "  --port sim | /dev/parportN | io:ADDRESS   the port (default: the first parallel port);\n"
     "                      sim is a simulated controller that checks what it receives\n"
     "  --vcd FILE          also records the port's lines as a VCD waveform (sigrok: see README)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;
-      return RunWrite(context, args, clock);
+      const std::unique_ptr<DriverOs> driverOs = MakePortDriverOs();
+      return RunWrite(context, args, clock, *CreateSystemScheduler(), {.driverOs = driverOs.get()});
     }};
 
 }  // namespace lunda::cli

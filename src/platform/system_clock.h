@@ -14,6 +14,7 @@ class SystemClock final : public Clock {
   [[nodiscard]] std::int64_t Frequency() const override;
   [[nodiscard]] std::int64_t Now() const override;
   void Sleep(std::chrono::milliseconds duration) override;
+  void SleepUntil(std::int64_t deadline) override;
 
  private:
   std::int64_t frequency;

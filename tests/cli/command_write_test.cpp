@@ -13,6 +13,8 @@
 #include "cli/cli.h"
 #include "temp_dir.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_driver_os.h"
+#include "tests/device/fake_scheduler.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -49,7 +51,26 @@ class WriteCommandTest : public ::testing::Test {
             "--set",    "T1=45m",
             "--output", Path("image.bin").string()};
   }
+  // Opens a port that logs into portWrites and reads back the last value, or 0 when dead.
+  PortOpener OpenLoggingPort(bool answers) {
+    class LoggingPort final : public Port {
+     public:
+      LoggingPort(std::vector<std::uint8_t>& writes, bool answers)
+          : writes_(writes), answers_(answers) {}
+      void Write(std::uint8_t value) override { writes_.push_back(value); }
+      std::uint8_t Read() override { return answers_ && !writes_.empty() ? writes_.back() : 0; }
+
+     private:
+      std::vector<std::uint8_t>& writes_;
+      bool answers_;
+    };
+    return [this, answers](const PortChoice&, Clock&, OpenedPort& opened, PortFault&) {
+      opened.port = std::make_unique<LoggingPort>(portWrites, answers);
+      return true;
+    };
+  }
   testing::TempDir dir;
+  std::vector<std::uint8_t> portWrites;
 };
 
 TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
@@ -57,8 +78,10 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler refusing(false);
   const std::vector<std::string> args = WriteArgs();
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk) << err.str();
+  ASSERT_EQ(RunWrite(context, args, clock, refusing), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to sim (default scheduling)"), std::string::npos);
   EXPECT_NE(err.str().find("Verdict: good"), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("Date: 2026-12-06"), std::string::npos);
 
@@ -81,7 +104,8 @@ TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock(10'000'000, 250);
-  ASSERT_EQ(RunWrite(context, WriteArgs(), clock), kExitOk) << err.str();
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, WriteArgs(), clock, scheduler), kExitOk) << err.str();
   ASSERT_EQ(RunCli(ImageArgs(), out, err), kExitOk) << err.str();
   const std::string sigrok = "sigrok-cli -i '" + Path("out.vcd").string() +
                              "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
@@ -140,7 +164,8 @@ TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
   CommandContext context{dir.path() / "data", out, std::cerr};
   FakeClock clock(10'000'000, 250);
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "sim"};
-  ASSERT_EQ(RunWrite(context, args, clock), kExitOk);
+  FakeScheduler scheduler;
+  ASSERT_EQ(RunWrite(context, args, clock, scheduler), kExitOk);
   const std::string shown = terminal.Shown();
   EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Verdict: good"), std::string::npos) << shown;
@@ -152,35 +177,72 @@ TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "lpt1"};
-  EXPECT_EQ(RunWrite(context, args, clock), kExitUsage);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler), kExitUsage);
   EXPECT_NE(err.str().find("lpt1"), std::string::npos);
   EXPECT_EQ(clock.Peek(), 0);
 }
 
 // As at start-up: a port that does not read back the test level gets nothing else.
 TEST_F(WriteCommandTest, APortThatFailsThePortTestGetsNothingSent) {
-  class DeadPort final : public Port {
-   public:
-    explicit DeadPort(std::vector<std::uint8_t>& writes) : writes(writes) {}
-    void Write(std::uint8_t value) override { writes.push_back(value); }
-    std::uint8_t Read() override { return 0; }
-    std::vector<std::uint8_t>& writes;
-  };
-  std::vector<std::uint8_t> writes;
-  const PortOpener openDead = [&writes](const PortChoice&, Clock&, OpenedPort& opened, PortFault&) {
-    opened.port = std::make_unique<DeadPort>(writes);
-    return true;
-  };
   std::ostringstream out;
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
   FakeClock clock;
+  FakeScheduler scheduler;
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "/dev/parport0"};
-  EXPECT_EQ(RunWrite(context, args, clock, openDead), kExitFailure);
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler, {.openPort = OpenLoggingPort(false)}),
+            kExitFailure);
   EXPECT_EQ(err.str(), "lunda-cli: Не могу получить доступ к LPT-порту\n");
-  EXPECT_EQ(writes, std::vector<std::uint8_t>{kPortTestLevel});
+  EXPECT_EQ(portWrites, std::vector<std::uint8_t>{kPortTestLevel});
 }
+
+// Where the port instructions need the port-I/O driver (Windows), the first write to an io: port
+// without it ends the process with a privileged-instruction fault instead of a message.
+struct DriverCase {
+  const char* name;
+  const char* port;
+  bool libraryThere;
+  int exitCode;
+  const char* errStart;
+  int libraryLoads;
+};
+
+void PrintTo(const DriverCase& c, std::ostream* out) { *out << c.name; }
+
+class WriteDriverTest : public WriteCommandTest,
+                        public ::testing::WithParamInterface<DriverCase> {};
+
+TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
+  const DriverCase& row = GetParam();
+  FakeDriverOs os;
+  os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
+  if (row.libraryThere) os.loadableLibraries.insert("C:\\Common\\Vilt\\WinIo.dll");
+  FakeClock clock(10'000'000, 250);
+  FakeScheduler scheduler;
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandContext context{dir.path() / "data", out, err};
+  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", row.port};
+  EXPECT_EQ(RunWrite(context, args, clock, scheduler,
+                     {.openPort = OpenLoggingPort(true), .driverOs = &os}),
+            row.exitCode);
+  EXPECT_TRUE(err.str().starts_with(row.errStart)) << err.str();
+  EXPECT_EQ(os.libraryLoads, row.libraryLoads);
+  EXPECT_EQ(portWrites.empty(), row.exitCode != kExitOk);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriteDriverTest,
+    ::testing::Values(
+        DriverCase{"NoDriverLibrary", "io:0x378", false, kExitFailure,
+                   "lunda-cli: Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить "
+                   "программу.\n",
+                   1},
+        DriverCase{"DriverLoads", "io:0x378", true, kExitOk, "", 1},
+        DriverCase{"SimulatedPortNeedsNone", "sim", false, kExitOk, "", 0}),
+    [](const ::testing::TestParamInfo<DriverCase>& info) { return info.param.name; });
 
 TEST_F(WriteCommandTest, DecodeRefusesAFileThatIsNoWaveform) {
   dir.Write("junk.vcd", "not a waveform");

@@ -2,9 +2,11 @@
 // and a 27 s transmission takes milliseconds.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/clock.h"
 
@@ -25,6 +27,11 @@ class FakeClock final : public Clock {
   void Sleep(std::chrono::milliseconds duration) override {
     ticks += duration.count() * frequency / 1000;
   }
+  // Wakes where wake says (on time unless set), but never moves the clock back.
+  void SleepUntil(std::int64_t deadline) override {
+    sleepDeadlines.push_back(deadline);
+    ticks = std::max(ticks, wake ? wake(ticks, deadline) : deadline);
+  }
 
   void SetStep(std::int64_t newStep) { step = newStep; }
   void Advance(std::int64_t by) { ticks += by; }
@@ -33,6 +40,10 @@ class FakeClock final : public Clock {
 
   // Sees every time that Now returns, e.g. to look at shared state in the middle of a wait.
   std::function<void(std::int64_t)> onRead;
+  // When SleepUntil wakes, from the time it was called and its deadline: early, late, or at once
+  // as a signal would make it.
+  std::function<std::int64_t(std::int64_t now, std::int64_t deadline)> wake;
+  std::vector<std::int64_t> sleepDeadlines;
 
  private:
   std::int64_t frequency;

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "device/simulated_controller.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
 
 namespace lunda {
@@ -38,7 +40,8 @@ class SendByteTest : public testing::TestWithParam<ByteCase> {};
 TEST_P(SendByteTest, WritesThreeValuesPerBitLeastSignificantFirst) {
   FakeClock clock;
   RecordingPort port(clock);
-  LptTransmitter(port, clock).SendByte(GetParam().value, 1000);
+  FakeScheduler scheduler;
+  LptTransmitter(port, clock, scheduler).SendByte(GetParam().value, 1000);
   EXPECT_EQ(Values(port), GetParam().writes);
 }
 
@@ -54,7 +57,8 @@ TEST(SendByteTiming, HoldsTTAndTwoTEachMeasuredFromItsOwnStart) {
   // Every wait ends on the read that first sees its length reached, one tick-step later.
   FakeClock clock(10'000'000, 1);
   RecordingPort port(clock);
-  LptTransmitter(port, clock).SendByte(0x5A, 1000);
+  FakeScheduler scheduler;
+  LptTransmitter(port, clock, scheduler).SendByte(0x5A, 1000);
   ASSERT_EQ(port.writes.size(), 24u);
   for (std::size_t i = 1; i < port.writes.size(); ++i) {
     const std::int64_t expected = i % 3 == 0 ? 2001 : 1001;
@@ -70,9 +74,10 @@ TEST(TimeUnit, IsTheWholeTicksOfAHundredMicroseconds) {
   EXPECT_EQ(TimeUnitTicks(9'999), 0);
 }
 
-class TransmitImageTest : public testing::Test {
+template <typename Base>
+class TransmitImageFixture : public Base {
  protected:
-  TransmitImageTest() {
+  TransmitImageFixture() {
     for (std::size_t i = 0; i < algorithm.image.size(); ++i)
       algorithm.image[i] = static_cast<std::uint8_t>(i * 7 + 3);
     job.algorithm = &algorithm;
@@ -84,37 +89,81 @@ class TransmitImageTest : public testing::Test {
   RecordingPort port{clock};
   CAlgorithm algorithm;
   TransmitJob job;
+  FakeScheduler scheduler;
+};
+using TransmitImageTest = TransmitImageFixture<testing::Test>;
+
+// How the sleep in a block pause wakes, and whether the system grants real-time.
+struct PauseCase {
+  const char* name;
+  std::function<std::int64_t(std::int64_t now, std::int64_t deadline)> wake;
+  bool grants;
 };
 
-TEST_F(TransmitImageTest, SendsEveryByteCountsThemAndPausesAfterEachBlock) {
+void PrintTo(const PauseCase& c, std::ostream* out) { *out << c.name; }
+
+class TransmitPauseTest : public TransmitImageFixture<testing::TestWithParam<PauseCase>> {};
+
+// Whatever the sleep and the scheduler do, the values, their order and every wait's minimum are
+// those of the bit table, and each block pause is counted and at least 700T long.
+TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
+  clock.wake = GetParam().wake;
+  scheduler.grants = GetParam().grants;
   std::vector<std::uint32_t> countersInPauses;
   clock.onRead = [&](std::int64_t now) {
-    // Inside a pause: longer since the last write than any step of a bit.
-    if (!port.writes.empty() && now - port.writes.back().time == 10) {
+    // Inside a pause: longer since the last write than any step of a bit, once per pause.
+    if (!port.writes.empty() && now - port.writes.back().time > 3 &&
+        (countersInPauses.empty() || countersInPauses.back() != job.bytesSent.load())) {
       countersInPauses.push_back(job.bytesSent.load());
     }
   };
-  ASSERT_EQ(LptTransmitter(port, clock).TransmitThreadProc(&job), kTransmitDone);
+  ASSERT_EQ(LptTransmitter(port, clock, scheduler).TransmitThreadProc(&job), kTransmitDone);
   clock.onRead = nullptr;
 
-  ASSERT_EQ(port.writes.size(), 5120u * 24);
-  EXPECT_EQ(port.writes[0].counter, 0u);
+  std::vector<std::uint8_t> expected;
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    for (int bit = 0; bit < 8; ++bit) {
+      const std::uint8_t data = ((algorithm.image[i] >> bit) & 1) << 1;
+      expected.insert(expected.end(), {std::uint8_t(0x81 | data), std::uint8_t(0x80 | data), 0x81});
+    }
+  }
+  EXPECT_EQ(Values(port), expected);
+  for (std::size_t i = 0; i + 1 < port.writes.size(); ++i) {
+    const bool pause = (i + 1) % (24 * 32) == 0;
+    const std::int64_t least = i % 3 == 2 ? 2 + (pause ? 700 : 0) : 1;
+    ASSERT_GE(port.writes[i + 1].time - port.writes[i].time, least) << "step " << i;
+  }
+  EXPECT_GE(clock.Peek() - port.writes.back().time, 2 + 700 + 1000);
   EXPECT_EQ(port.writes[24].counter, 1u);
   EXPECT_EQ(job.bytesSent.load(), 5120u);
   ASSERT_EQ(countersInPauses.size(), 160u);
   for (std::size_t i = 0; i < countersInPauses.size(); ++i)
     EXPECT_EQ(countersInPauses[i], 32 * (i + 1));
-
-  // Rest 2T, pause 700T, each wait one step past its length, then the 100 ms sleep.
-  EXPECT_EQ(clock.Peek() - port.writes.back().time, 3 + 701 + 1000);
+  // The pauses sleep, the bit steps never do.
+  EXPECT_EQ(clock.sleepDeadlines.size(), 160u);
+  EXPECT_EQ(job.scheduling,
+            GetParam().grants ? SchedulingMode::kRealTime : SchedulingMode::kDefault);
+  EXPECT_EQ(scheduler.raises, 1);
+  EXPECT_EQ(scheduler.restores, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sleeps, TransmitPauseTest,
+    testing::Values(
+        PauseCase{"OnTimeRealTime", nullptr, true}, PauseCase{"OnTimeRefused", nullptr, false},
+        PauseCase{"EarlyRealTime", [](std::int64_t, std::int64_t d) { return d - 300; }, true},
+        PauseCase{"LateRefused", [](std::int64_t, std::int64_t d) { return d + 300; }, false},
+        PauseCase{"SignalAtOnce", [](std::int64_t now, std::int64_t) { return now; }, true},
+        PauseCase{"SignalHalfway",
+                  [](std::int64_t now, std::int64_t d) { return now + (d - now) / 2; }, true}),
+    [](const testing::TestParamInfo<PauseCase>& info) { return info.param.name; });
 
 TEST_F(TransmitImageTest, ComesOutOfTheSimulatedControllerByteForByte) {
   ASSERT_TRUE(algorithm.PatchImage({2026, 12, 6}));
   FakeClock fast(10'000'000, 100);
   SimulatedController controller(fast);
   controller.Write(kPortRestLevel);
-  ASSERT_EQ(LptTransmitter(controller, fast).TransmitThreadProc(&job), kTransmitDone);
+  ASSERT_EQ(LptTransmitter(controller, fast, scheduler).TransmitThreadProc(&job), kTransmitDone);
   const TransferReport report = controller.Report();
   EXPECT_EQ(report.bytes, algorithm.image);
   EXPECT_TRUE(ChecksumAddsUp(report.bytes));
@@ -125,12 +174,13 @@ TEST_F(TransmitImageTest, ComesOutOfTheSimulatedControllerByteForByte) {
 }
 
 TEST_F(TransmitImageTest, SendsOnlyWhatThereIsAndAnEmptyImageEndsWithTwo) {
-  LptTransmitter transmitter(port, clock);
+  LptTransmitter transmitter(port, clock, scheduler);
   EXPECT_EQ(transmitter.TransmitThreadProc(nullptr), kTransmitDone);
   algorithm.imageSize = 0;
   EXPECT_EQ(transmitter.TransmitThreadProc(&job), kTransmitNoImage);
   EXPECT_TRUE(port.writes.empty());
   EXPECT_EQ(clock.Peek(), 0);
+  EXPECT_EQ(scheduler.raises, 0);
   algorithm.imageSize = kImageSize;
   algorithm.image.resize(40);
   EXPECT_EQ(transmitter.TransmitThreadProc(&job), kTransmitDone);
@@ -139,9 +189,10 @@ TEST_F(TransmitImageTest, SendsOnlyWhatThereIsAndAnEmptyImageEndsWithTwo) {
 
 TEST_F(TransmitImageTest, AFailingPortStopsTheWriteWithItsOwnCode) {
   port.failAfter = 3 * 24 + 5;  // during the fourth byte
-  EXPECT_EQ(LptTransmitter(port, clock).TransmitThreadProc(&job), kTransmitPortFailed);
+  EXPECT_EQ(LptTransmitter(port, clock, scheduler).TransmitThreadProc(&job), kTransmitPortFailed);
   EXPECT_EQ(job.bytesSent.load(), 3u);
   EXPECT_EQ(port.writes.size(), 4u * 24);
+  EXPECT_EQ(scheduler.restores, 1);
 }
 
 }  // namespace

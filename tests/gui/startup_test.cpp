@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "device/vcd_reader.h"
@@ -48,6 +49,9 @@ TEST(CommandLineTest, OptionsAreReadAndBadOnesNamed) {
       {{"--port=lpt1"}, "--port: «lpt1»"},
       {{"--port=io:0x10000"}, "«io:0x10000»"},
       {{"--vcd="}, "--vcd="},
+      {{"--data=/srv/алгоритмы"}, ""},
+      {{"--data="}, "--data="},
+      {{"--data", "/srv"}, "«--data»"},
       {{"--prot=sim"}, "«--prot=sim»"},
   };
   for (const auto& [args, error] : cases) {
@@ -150,13 +154,23 @@ TEST(StartUpTest, DriverSwitchesNeitherScanNorOpenAWindow) {
   }
 }
 
+// The box names the folder it searched, so that a user started from a menu knows where the files
+// belong.
 TEST(StartUpTest, OtherTailsStartNormallyAndFindNoAlgorithm) {
-  const std::pair<Args, Data> cases[] = {
-      {{"/i "}, Data::kEmpty}, {{"-i"}, Data::kEmpty}, {{}, Data::kNone}};
-  for (const auto& [args, data] : cases) {
+  const std::tuple<Args, Data, const char*> cases[] = {
+      // the folder searched, under the working directory
+      {{"/i "}, Data::kEmpty, "data"},
+      {{"-i"}, Data::kEmpty, "data"},
+      {{}, Data::kNone, "data"},
+      {{"--data=./mine/"}, Data::kExamples, "mine/"},  // ./data ignored
+  };
+  for (const auto& [args, data, searched] : cases) {
     StartUp run(data);
     EXPECT_EQ(run.Run(args), 1);
-    EXPECT_EQ(run.reporter.errors, (std::vector<std::string>{kNoAlgorithms}));
+    const std::u8string folder = (fs::current_path() / searched).lexically_normal().u8string();
+    EXPECT_EQ(run.reporter.errors,
+              (std::vector<std::string>{std::string(kNoAlgorithms) + "\nПапка алгоритмов: " +
+                                        std::string(folder.begin(), folder.end())}));
     EXPECT_TRUE(run.driver.calls.empty());
     EXPECT_EQ(run.windowRows, -1);
   }
@@ -170,6 +184,12 @@ TEST(StartUpTest, ANormalRunRestsThePortAndShowsTheCatalogue) {
   EXPECT_EQ(run.windowRows, ExampleCount());
   EXPECT_EQ(run.portLevelAtWindow, int(kPortRestLevel));
   EXPECT_TRUE(run.simulated);
+}
+
+TEST(StartUpTest, TheDataOptionTakesTheAlgorithmsFromAnyFolder) {
+  StartUp run(Data::kNone);
+  EXPECT_EQ(run.Run({"--port=sim", "--data=" + kExamples.string()}), 1);
+  EXPECT_EQ(run.windowRows, ExampleCount());
 }
 
 TEST(StartUpTest, ADriverThatDoesNotLoadEndsBeforeTheWindow) {

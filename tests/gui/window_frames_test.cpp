@@ -22,6 +22,7 @@
 #include "gui/write/prepare_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 
 namespace lunda {
 namespace {
@@ -63,6 +64,7 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
   catalogue.push_back(std::make_unique<CAlgorithm>());
   CAlgorithm& algorithm = *catalogue.front();
   FakeClock clock;
+  FakeScheduler scheduler;
   SimulatedController port(clock);
   std::vector<std::shared_ptr<ParameterSheet>> sheets;
   const Frame frames[] = {
@@ -83,7 +85,7 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
       {"progress 132",
        [&] {
          return std::make_shared<CWriteDlg>(
-             algorithm, port, clock, nullptr,
+             algorithm, port, clock, scheduler, nullptr,
              [](std::function<void()>) { return std::thread([] {}); });
        },
        false, false, false},

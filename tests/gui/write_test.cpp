@@ -24,6 +24,7 @@
 #include "message_box_recorder.h"
 #include "modal_script.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
 
 namespace lunda {
@@ -113,6 +114,7 @@ TEST(WriteSequenceTest, CancelInTheDateDialogOnlySetsThePortToRest) {
   ASSERT_TRUE(algorithm);
   const auto image = ImageOf(*algorithm);
   FakeClock clock(kFrequency);
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   CalendarDate shown;
   ModalScript script;
@@ -120,7 +122,7 @@ TEST(WriteSequenceTest, CancelInTheDateDialogOnlySetsThePortToRest) {
     shown = Shown(dialog);
     test::Click(dialog, kIdCancel);
   });
-  RunWriteSequence({port, clock}, *algorithm, nullptr);
+  RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
   EXPECT_EQ(script.seen, std::vector<int>{kDate});
   const std::time_t now = std::time(nullptr);
   const std::tm* today = std::localtime(&now);
@@ -135,6 +137,7 @@ TEST(WriteSequenceTest, CancelInTheInstructionsReturnsToTheDateJustAccepted) {
   auto algorithm = LoadExample();
   ASSERT_TRUE(algorithm);
   FakeClock clock(kFrequency);
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   const CalendarDate picked{2031, 7, 19};
   CalendarDate shownAgain;
@@ -145,7 +148,7 @@ TEST(WriteSequenceTest, CancelInTheInstructionsReturnsToTheDateJustAccepted) {
         shownAgain = Shown(dialog);
         test::Click(dialog, kIdCancel);
       });
-  RunWriteSequence({port, clock}, *algorithm, nullptr);
+  RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
   EXPECT_EQ(script.seen, (std::vector<int>{kDate, kPrepare, kDate}));
   EXPECT_EQ(shownAgain, picked);
   EXPECT_EQ(port.writes.size(), 1u);
@@ -160,6 +163,7 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
   auto expected = LoadExample("pump.cfg");
   ASSERT_TRUE(expected->PatchImage(picked));
   FakeClock clock(kFrequency, 250);
+  FakeScheduler scheduler;
   SimulatedController controller(clock);
   HeldPort port(controller);
   for (int i = 0; i < 2; ++i) {
@@ -185,7 +189,7 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
       });
     });
     StderrCapture err;
-    RunWriteSequence({port, clock, &controller}, *algorithm, nullptr);
+    RunWriteSequence({port, clock, scheduler, &controller}, *algorithm, nullptr);
     EXPECT_EQ(script.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
     EXPECT_TRUE(stayedOpen);
     EXPECT_NE(progress, nullptr);
@@ -194,7 +198,7 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
     EXPECT_TRUE(report.bytes == ImageOf(*expected));
     EXPECT_TRUE(IsGoodTransfer(report));
     EXPECT_EQ(controller.Read(), kPortRestLevel);
-    EXPECT_EQ(err.Text(), FormatTransferReport(report));
+    EXPECT_EQ(err.Text(), "Scheduling: real-time\n" + FormatTransferReport(report));
   }
 }
 
@@ -202,12 +206,13 @@ TEST(WriteSequenceTest, APortThatFailsMidWriteIsReported) {
   auto algorithm = LoadExample();
   ASSERT_TRUE(algorithm);
   FakeClock clock(kFrequency, 250);
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   port.failAfter = 1 + 24 * 10;  // the rest level, then ten bytes of 24 writes
   test::MessageBoxRecorder recorder;
   ModalScript script;
   script.Then(AcceptDate({2030, 1, 1})).Then(Press(kIdOk)).Then([](CDialog&) {});
-  RunWriteSequence({port, clock}, *algorithm, nullptr);
+  RunWriteSequence({port, clock, scheduler}, *algorithm, nullptr);
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].icon, MessageIcon::kError);
   EXPECT_EQ(recorder.boxes[0].text,
@@ -223,6 +228,7 @@ TEST(WriteSequenceTest, AnImageThatCannotBeBuiltIsReportedAndNothingSent) {
   auto algorithm = LoadExample();
   ASSERT_TRUE(algorithm);
   FakeClock clock(kFrequency);
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   test::MessageBoxRecorder recorder;
   CDateDlg owner;
@@ -233,7 +239,7 @@ TEST(WriteSequenceTest, AnImageThatCannotBeBuiltIsReportedAndNothingSent) {
         dialog.EndDialog(kIdOk);
       })
       .Then(Press(kIdOk));
-  RunWriteSequence({port, clock}, *algorithm, &owner);
+  RunWriteSequence({port, clock, scheduler}, *algorithm, &owner);
   EXPECT_EQ(script.seen, (std::vector<int>{kDate, kPrepare}));
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].text, "Не могу создать образ прошивки");
@@ -247,12 +253,13 @@ TEST(WriteDlgTest, AThreadThatCannotStartIsReported) {
   auto algorithm = LoadExample();
   ASSERT_TRUE(algorithm);
   FakeClock clock;
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   test::MessageBoxRecorder recorder;
   const ThreadStarter starter = [](std::function<void()>) -> std::thread {
     throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
   };
-  CWriteDlg dialog(*algorithm, port, clock, nullptr, starter);
+  CWriteDlg dialog(*algorithm, port, clock, scheduler, nullptr, starter);
   EXPECT_EQ(dialog.DoModal(), kTransmitNotStarted);
   EXPECT_TRUE(port.writes.empty());
   ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -268,9 +275,10 @@ TEST(WriteDlgTest, NoImageClosesWithCodeTwo) {
   CAlgorithm algorithm;
   algorithm.imageSize = 0;
   FakeClock clock;
+  FakeScheduler scheduler;
   RecordingPort port(clock);
   test::MessageBoxRecorder recorder;
-  CWriteDlg dialog(algorithm, port, clock, nullptr);
+  CWriteDlg dialog(algorithm, port, clock, scheduler, nullptr);
   int bar = -1;
   ModalScript script;
   script.Then([&bar](CDialog& d) { bar = CProgressCtrl(d, CWriteDlg::kProgressId).GetPos(); });
@@ -306,11 +314,12 @@ TEST(WriteEndToEndTest, TheControllerReceivesTheImageThatLundaCliImageMakes) {
   constexpr int kRow = 1;
   const CalendarDate picked{2029, 6, 30};
   FakeClock clock(10'000'000, 250);
+  FakeScheduler scheduler;
   SimulatedController controller(clock);
   // Held until the progress dialog has been met, which a fast transmission would close first.
   HeldPort port(controller);
   port.held = true;
-  const WriteEnvironment environment{port, clock, &controller};
+  const WriteEnvironment environment{port, clock, scheduler, &controller};
   MainWindowCommands commands;
   commands.write = [&environment](CAlgorithm& algorithm, CDialog& owner) {
     RunWriteSequence(environment, algorithm, &owner);

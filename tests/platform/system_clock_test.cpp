@@ -1,4 +1,4 @@
-// The machine's clock: a counter that never runs back and a sleep that lasts at least its time.
+// The machine's clock: a counter that never runs back and sleeps that last at least their time.
 #include "platform/system_clock.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,9 @@ TEST(SystemClock, CountsForwardAtItsFrequencyAndSleepsAtLeastTheTimeAsked) {
   clock.Sleep(std::chrono::milliseconds(20));
   const std::int64_t after = clock.Now();
   EXPECT_GE(after - before, frequency / 50);
+  const std::int64_t deadline = after + frequency / 50;
+  clock.SleepUntil(deadline);
+  EXPECT_GE(clock.Now(), deadline - frequency / 1000);  // a timer that rounds to 100 ns or a tick
   std::int64_t previous = clock.Now();
   for (int i = 0; i < 1000; ++i) {
     const std::int64_t now = clock.Now();

@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view kPortOption = "--port=";
 constexpr std::string_view kVcdOption = "--vcd=";
+constexpr std::string_view kDataOption = "--data=";
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -31,6 +32,12 @@ std::string TakeOption(const std::string& arg, AppOptions& options) {
   if (arg.starts_with(kVcdOption)) {
     if (arg.size() == kVcdOption.size()) return "Для --vcd= не указан файл.";
     options.vcdPath = std::filesystem::path(arg.substr(kVcdOption.size()));
+    return {};
+  }
+  if (arg.starts_with(kDataOption)) {
+    if (arg.size() == kDataOption.size()) return "Для --data= не указана папка.";
+    const std::string folder = arg.substr(kDataOption.size());
+    options.dataFolder = std::filesystem::path(std::u8string(folder.begin(), folder.end()));
     return {};
   }
   if (arg == "--help") {
@@ -70,6 +77,7 @@ std::string UsageText() {
   return "Использование: lunda [параметры]\n"
          "Программатор ЛУНДА. Алгоритмы берутся из папки data в текущем каталоге.\n"
          "\n"
+         "  --data=ПАПКА  взять алгоритмы из другой папки\n"
          "  --port=ПОРТ   порт программатора: sim (имитация контроллера), устройство\n"
          "                (по умолчанию " +
          std::string(DefaultPortText()) +

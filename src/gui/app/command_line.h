@@ -12,6 +12,9 @@
 
 namespace lunda {
 
+// The algorithms' folder when --data does not name one, relative to the working directory.
+inline constexpr char kDataFolder[] = "data";
+
 enum class DriverAction { kNone, kInstall, kRemove };
 
 // kInstall for exactly "/i", kRemove for exactly "/u", either in any case; anything else, a
@@ -20,6 +23,7 @@ enum class DriverAction { kNone, kInstall, kRemove };
 
 struct AppOptions {
   PortChoice port;  // from --port, or the platform's first parallel port
+  std::filesystem::path dataFolder = kDataFolder;
   std::optional<std::filesystem::path> vcdPath;
   bool help = false;
   bool version = false;

@@ -8,6 +8,17 @@ namespace {
 
 constexpr int kIdsNoAlgorithms = 110;
 
+// The box's own text names "data" only; started from a menu, on another folder, or from another
+// working directory, the user needs to see the folder that was searched.
+std::string NoAlgorithmsText(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::path shown = std::filesystem::absolute(folder, error);
+  if (error) shown = folder;
+  const std::u8string utf8 = shown.lexically_normal().u8string();
+  return LoadString(kIdsNoAlgorithms) +
+         "\nПапка алгоритмов: " + std::string(utf8.begin(), utf8.end());
+}
+
 }  // namespace
 
 int CProgrammerApp::Run(const CommandLine& commandLine) {
@@ -25,13 +36,13 @@ int CProgrammerApp::Run(const CommandLine& commandLine) {
     services_.reporter.ShowError(commandLine.error);
     return kExitCode;
   }
-  if (!ScanCatalogue(kDataFolder, catalogue_)) {
-    services_.reporter.ShowError(LoadString(kIdsNoAlgorithms));
+  if (!ScanCatalogue(commandLine.options.dataFolder, catalogue_)) {
+    services_.reporter.ShowError(NoAlgorithmsText(commandLine.options.dataFolder));
     return kExitCode;
   }
   if (!OpenChosenPort(commandLine.options)) return kExitCode;
   port_.port->Write(kPortRestLevel);
-  const WriteEnvironment environment{*port_.port, clock_, port_.simulator};
+  const WriteEnvironment environment{*port_.port, clock_, *scheduler_, port_.simulator};
   MainWindowCommands commands =
       services_.makeCommands ? services_.makeCommands(environment) : MainWindowCommands{};
   CMainDlg mainWindow(catalogue_, std::move(commands), services_.showHelp);

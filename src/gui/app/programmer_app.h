@@ -11,10 +11,10 @@
 #include "gui/ui/main_dlg.h"
 #include "gui/write/write_sequence.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 
 namespace lunda {
 
-inline constexpr char kDataFolder[] = "data";
 inline constexpr int kExitCode = 1;
 
 // What start-up takes from outside: messages, the driver, help and the window's commands.
@@ -22,7 +22,7 @@ struct AppServices {
   ErrorReporter& reporter;
   PortDriverActions& driver;
   CMainDlg::HelpFunction showHelp;
-  // The main window's commands, given the port and clock that a write uses.
+  // The main window's commands, given the port, clock and scheduler that a write uses.
   std::function<MainWindowCommands(const WriteEnvironment&)> makeCommands;
 };
 
@@ -30,8 +30,9 @@ class CProgrammerApp {
  public:
   explicit CProgrammerApp(AppServices services) : services_(std::move(services)) {}
 
-  // The whole run: a driver switch, or the scan of "data" under the working directory, the
-  // port, and the main window until it closes. Returns the process exit code, 1 on every path.
+  // The whole run: a driver switch, or the scan of the data folder (by default "data" under the
+  // working directory), the port, and the main window until it closes. Returns the process exit
+  // code, 1 on every path.
   // --help and --version are the caller's, before any window system is needed.
   int Run(const CommandLine& commandLine);
 
@@ -44,6 +45,7 @@ class CProgrammerApp {
   AppServices services_;
   AlgorithmCatalogue catalogue_;
   SystemClock clock_;
+  std::unique_ptr<Scheduler> scheduler_ = CreateSystemScheduler();
   OpenedPort port_;
 };
 

@@ -21,6 +21,7 @@
 #include "gui/write/prepare_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "platform/system_clock.h"
+#include "platform/system_scheduler.h"
 
 namespace lunda {
 namespace {
@@ -29,6 +30,7 @@ namespace {
 struct ShotContext {
   AlgorithmCatalogue& catalogue;
   Clock& clock;
+  Scheduler& scheduler;
   SimulatedController& port;
 };
 
@@ -81,7 +83,7 @@ const Shot kShots[] = {
      [](ShotContext& context) {
        // A third of the way through, with no transmission behind it.
        auto dialog = std::make_shared<CWriteDlg>(
-           *context.catalogue.front(), context.port, context.clock, nullptr,
+           *context.catalogue.front(), context.port, context.clock, context.scheduler, nullptr,
            [](std::function<void()>) { return std::thread([] {}); });
        const bool created = dialog->Create();
        if (created) CProgressCtrl(*dialog, CWriteDlg::kProgressId).SetPos(1700);
@@ -126,7 +128,8 @@ int main(int argc, char** argv) {
     }
     lunda::SystemClock clock;
     lunda::SimulatedController port(clock);
-    lunda::ShotContext context{catalogue, clock, port};
+    const std::unique_ptr<lunda::Scheduler> scheduler = lunda::CreateSystemScheduler();
+    lunda::ShotContext context{catalogue, clock, *scheduler, port};
     int failures = 0;
     for (const lunda::Shot& shot : lunda::kShots) {
       failures += lunda::Take(shot, context, folder) ? 0 : 1;

@@ -9,10 +9,12 @@ namespace lunda {
 
 std::vector<std::filesystem::path> HelpFileFolders() {
   std::vector<std::filesystem::path> folders;
-  if (const auto folder = ExecutableFolder()) folders.push_back(*folder);
+  if (const auto folder = ExecutableFolder()) {
+    folders.push_back(*folder);
 #ifdef LUNDA_HELP_DATA_DIR
-  folders.emplace_back(LUNDA_HELP_DATA_DIR);
+    folders.push_back((*folder / LUNDA_HELP_DATA_DIR).lexically_normal());
 #endif
+  }
   std::error_code error;
   if (auto current = std::filesystem::current_path(error); !error) folders.push_back(current);
   return folders;

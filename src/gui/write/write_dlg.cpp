@@ -19,9 +19,11 @@ constexpr int kTimerId = 1;
 
 std::thread StartStdThread(std::function<void()> body) { return std::thread(std::move(body)); }
 
-CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, CDialog* parent,
-                     ThreadStarter startThread)
-    : CDialog(kTemplateId, parent), transmitter(port, clock), startThread(std::move(startThread)) {
+CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
+                     CDialog* parent, ThreadStarter startThread)
+    : CDialog(kTemplateId, parent),
+      transmitter(port, clock, scheduler),
+      startThread(std::move(startThread)) {
   job.algorithm = &algorithm;
 }
 

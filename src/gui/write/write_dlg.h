@@ -12,6 +12,7 @@
 #include "device/port.h"
 #include "gui/framework/dialog.h"
 #include "platform/clock.h"
+#include "platform/scheduler.h"
 
 namespace lunda {
 
@@ -34,9 +35,9 @@ class CWriteDlg : public CDialog {
   static constexpr int kProgressId = 1506;
   static constexpr int kTimerPeriodMs = 10;
 
-  // algorithm, port and clock must outlive the dialog.
-  CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, CDialog* parent,
-            ThreadStarter startThread = &StartStdThread);
+  // algorithm, port, clock and scheduler must outlive the dialog.
+  CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
+            CDialog* parent, ThreadStarter startThread = &StartStdThread);
   // Waits for the thread if it still runs, since it uses the dialog's job.
   ~CWriteDlg() override;
   CWriteDlg(const CWriteDlg&) = delete;
@@ -45,6 +46,8 @@ class CWriteDlg : public CDialog {
   [[nodiscard]] std::uint32_t BytesSent() const {
     return job.bytesSent.load(std::memory_order_relaxed);
   }
+  // What the transmit thread was granted; meaningful once DoModal has returned.
+  [[nodiscard]] SchedulingMode Scheduling() const { return job.scheduling; }
 
  protected:
   bool OnInitDialog() override;

@@ -62,16 +62,21 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
 
   int result = kTransmitNotStarted;
   std::uint32_t bytesSent = 0;
+  SchedulingMode scheduling = SchedulingMode::kDefault;
   {
-    CWriteDlg writeDlg(algorithm, environment.port, environment.clock, owner);
+    CWriteDlg writeDlg(algorithm, environment.port, environment.clock, environment.scheduler,
+                       owner);
     result = writeDlg.DoModal();
     bytesSent = writeDlg.BytesSent();
+    scheduling = writeDlg.Scheduling();
   }
   environment.clock.Sleep(kSettle);
   environment.port.Write(kPortRestLevel);
 
   if (environment.simulator) {
-    ShowDiagnosticText(FormatTransferReport(environment.simulator->Report()), owner);
+    ShowDiagnosticText("Scheduling: " + std::string(SchedulingModeName(scheduling)) + "\n" +
+                           FormatTransferReport(environment.simulator->Report()),
+                       owner);
   }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.

@@ -29,4 +29,12 @@ void SystemClock::Sleep(std::chrono::milliseconds duration) {
   }
 }
 
+void SystemClock::SleepUntil(std::int64_t deadline) {
+  const timespec until{static_cast<time_t>(deadline / kNanosPerSecond),
+                       static_cast<long>(deadline % kNanosPerSecond)};
+  // An absolute deadline on the counter Now reads: a signal's restart does not add up error.
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+  }
+}
+
 }  // namespace lunda

@@ -13,6 +13,7 @@
 #include "device/simulated_controller.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 
 namespace lunda::test {
 
@@ -29,7 +30,7 @@ class WriteSoak {
     controller.Reset();
     int result = 0;
     {
-      CWriteDlg dialog(algorithm, controller, clock, nullptr);
+      CWriteDlg dialog(algorithm, controller, clock, scheduler, nullptr);
       result = dialog.DoModal();
     }
     const TransferReport report = controller.Report();
@@ -43,6 +44,7 @@ class WriteSoak {
   CAlgorithm& algorithm;
   FakeClock clock{10'000'000, 250};
   SimulatedController controller{clock};
+  FakeScheduler scheduler;
   int writes = 0;
 };
 

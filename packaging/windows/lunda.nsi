@@ -1,0 +1,95 @@
+; The Windows installer: lunda.exe, lunda-cli.exe, lunda.chm and the example algorithms into
+; Program Files, a Start-menu entry that starts in that folder (where "data" is), and the port
+; driver registered by "lunda.exe /i" after installing and unregistered by "lunda.exe /u" before
+; uninstalling. The driver's own files are not part of it: lunda expects them in place.
+; Built by the cross build's "installer" target, which defines VERSION, FILES (the generated
+; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES) and OUTFILE.
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include "MUI2.nsh"
+!include "${FILES}"
+
+!define PRODUCT "Программатор ЛУНДА"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\lunda"
+!define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+; Where lunda looks for the port-I/O driver: Vilt under the common program files folder.
+!define DRIVER_FOLDER "$COMMONFILES64\Vilt"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\lunda"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1049 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1049 "FileDescription" "Установка: ${PRODUCT}"
+VIAddVersionKey /LANG=1049 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
+
+!define MUI_FINISHPAGE_TITLE "Установка завершена"
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} установлен в папку $INSTDIR.$\r$\n$\r$\nДрайвер LPT-порта \
+  (WinIo.dll и WinIo.sys) в комплект не входит: программа ищет его в папке ${DRIVER_FOLDER}."
+!define MUI_FINISHPAGE_TEXT_LARGE
+!define MUI_FINISHPAGE_RUN "$INSTDIR\lunda.exe"
+!define MUI_FINISHPAGE_RUN_NOTCHECKED
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Russian"
+
+Section
+  !insertmacro LUNDA_INSTALL_FILES
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+
+  ; The shortcut's working folder is the output path: the folder that holds "data".
+  SetShellVarContext all
+  SetOutPath "$INSTDIR"
+  CreateShortCut "${SHORTCUT}" "$INSTDIR\lunda.exe" "" "$INSTDIR\lunda.exe" 0 SW_SHOWNORMAL "" \
+    "Параметры алгоритмов контроллеров ЛУНДА и их запись через LPT-порт"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\lunda.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  ; lunda registers itself with the driver, or, without the driver's files, quietly does nothing.
+  DetailPrint "Драйвер LPT-порта: lunda.exe /i"
+  ExecWait '"$INSTDIR\lunda.exe" /i'
+  IfFileExists "${DRIVER_FOLDER}\WinIo.dll" 0 driver_missing
+  IfFileExists "${DRIVER_FOLDER}\WinIo.sys" driver_found driver_missing
+  driver_missing:
+    DetailPrint "Файлов драйвера LPT-порта нет в папке ${DRIVER_FOLDER}."
+    MessageBox MB_ICONINFORMATION|MB_OK "Драйвер LPT-порта (WinIo.dll и WinIo.sys) в комплект \
+      не входит, и в папке ${DRIVER_FOLDER} его нет.$\r$\n$\r$\nПоложите туда файлы драйвера и \
+      запустите «lunda.exe /i» от имени администратора. Без драйвера программа работает только \
+      с имитацией контроллера (lunda.exe --port=sim)." /SD IDOK
+  driver_found:
+SectionEnd
+
+Section "Uninstall"
+  ; Before the files go: lunda takes itself out of the driver's list, and the last user out
+  ; removes the driver.
+  DetailPrint "Драйвер LPT-порта: lunda.exe /u"
+  ExecWait '"$INSTDIR\lunda.exe" /u'
+
+  SetShellVarContext all
+  Delete "${SHORTCUT}"
+  !insertmacro LUNDA_REMOVE_FILES
+  Delete "$INSTDIR\uninstall.exe"
+  ; Only when empty: algorithms the user added to "data" stay.
+  RMDir "$INSTDIR\data"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
