@@ -10,6 +10,7 @@
 #include "device/port_driver.h"
 #include "platform/win32/driver_os_win32.h"
 #include "platform/win32/message_box_reporter.h"
+#include "platform/win32/wide_text.h"
 #include "recording_reporter.h"
 
 namespace lunda {

@@ -53,24 +53,15 @@ std::string TakeOption(const std::string& arg, AppOptions& options) {
 
 }  // namespace
 
-std::string CommandTail(const std::vector<std::string>& args) {
-  std::string tail;
-  for (const std::string& arg : args) {
-    if (&arg != &args.front()) tail += ' ';
-    tail += arg;
-  }
-  return tail;
-}
-
 DriverAction DriverActionFor(std::string_view tail) {
   if (EqualsIgnoringAsciiCase(tail, "/i")) return DriverAction::kInstall;
   if (EqualsIgnoringAsciiCase(tail, "/u")) return DriverAction::kRemove;
   return DriverAction::kNone;
 }
 
-CommandLine ReadCommandLine(const std::vector<std::string>& args) {
+CommandLine ReadCommandLine(std::string_view tail, const std::vector<std::string>& args) {
   CommandLine line;
-  line.driverAction = DriverActionFor(CommandTail(args));
+  line.driverAction = DriverActionFor(tail);
   std::string unused;
   static_cast<void>(ParsePortChoice(DefaultPortText(), line.options.port, unused));
   if (line.driverAction != DriverAction::kNone) return line;

@@ -17,10 +17,6 @@ inline constexpr char kDataFolder[] = "data";
 
 enum class DriverAction { kNone, kInstall, kRemove };
 
-// The tail as the process received it: the arguments after the program's name, joined by single
-// blanks.
-[[nodiscard]] std::string CommandTail(const std::vector<std::string>& args);
-
 // kInstall for exactly "/i", kRemove for exactly "/u", either in any case; anything else, a
 // trailing blank included, is kNone.
 [[nodiscard]] DriverAction DriverActionFor(std::string_view tail);
@@ -39,10 +35,12 @@ struct CommandLine {
   std::string error;  // UTF-8, for the user; empty when the options were understood
 };
 
-// Reads the switches and, for a normal start, the options. Arguments that do not start with
+// Reads the switches from the whole tail and, for a normal start, the options from the arguments
+// (UTF-8). Arguments that do not start with
 // "--" are ignored, as the classic tool ignored any tail it did not know; an unknown "--" option
 // is an error, since a mistyped --port would otherwise drive the real port.
-[[nodiscard]] CommandLine ReadCommandLine(const std::vector<std::string>& args);
+[[nodiscard]] CommandLine ReadCommandLine(std::string_view tail,
+                                          const std::vector<std::string>& args);
 
 // What --help and --version print.
 [[nodiscard]] std::string UsageText();

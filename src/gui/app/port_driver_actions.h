@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "device/port.h"
+#include "device/port_choice.h"
 #include "platform/error_reporter.h"
 
 namespace lunda {
@@ -15,8 +16,8 @@ class PortDriverActions {
   // "/i" and "/u"; each reports its own failures, and start-up ends either way.
   virtual void Install() = 0;
   virtual void Remove() = 0;
-  // Makes the opened port usable, or reports why not.
-  [[nodiscard]] virtual bool Load(Port& port) = 0;
+  // Makes the opened port of that kind usable, or reports why not.
+  [[nodiscard]] virtual bool Load(Port& port, PortChoice::Kind kind) = 0;
 };
 
 // ppdev on Linux, the port-I/O driver on Windows; messages go to reporter, which must outlive

@@ -10,7 +10,7 @@ class PpdevDriverActions final : public PortDriverActions {
   explicit PpdevDriverActions(ErrorReporter& reporter) : reporter_(reporter) {}
   void Install() override { static_cast<void>(InstallPortDriver(reporter_)); }
   void Remove() override { static_cast<void>(RemovePortDriver(reporter_)); }
-  bool Load(Port& port) override { return LoadPortDriver(reporter_, port); }
+  bool Load(Port& port, PortChoice::Kind) override { return LoadPortDriver(reporter_, port); }
 
  private:
   ErrorReporter& reporter_;

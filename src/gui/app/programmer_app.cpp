@@ -1,14 +1,11 @@
 // Start-up in its fixed order: switches, catalogue, driver and port, main window.
 #include "gui/app/programmer_app.h"
 
-#include <QApplication>
-
 #include "gui/framework/resources.h"
 
 namespace lunda {
 namespace {
 
-constexpr int kIconResource = 128;
 constexpr int kIdsNoAlgorithms = 110;
 
 // The box's own text names "data" only; started from a menu, on another folder, or from another
@@ -18,14 +15,13 @@ std::string NoAlgorithmsText(const std::filesystem::path& folder) {
   std::filesystem::path shown = std::filesystem::absolute(folder, error);
   if (error) shown = folder;
   const std::u8string utf8 = shown.lexically_normal().u8string();
-  return LoadString(kIdsNoAlgorithms).toStdString() +
+  return LoadString(kIdsNoAlgorithms) +
          "\nПапка алгоритмов: " + std::string(utf8.begin(), utf8.end());
 }
 
 }  // namespace
 
 int CProgrammerApp::Run(const CommandLine& commandLine) {
-  QApplication::setWindowIcon(LoadIcon(kIconResource));
   switch (commandLine.driverAction) {
     case DriverAction::kInstall:
       services_.driver.Install();
@@ -67,7 +63,7 @@ bool CProgrammerApp::OpenChosenPort(const AppOptions& options) {
                                  "\nПроверьте, что папка есть и в неё можно писать.");
     return false;
   }
-  return services_.driver.Load(*port_.port);
+  return services_.driver.Load(*port_.port, options.port.kind);
 }
 
 }  // namespace lunda

@@ -1,21 +1,20 @@
 // lunda-screenshots: saves PNG pictures of the application's real windows for the documentation,
 // built on the data folder of the working directory with the simulated controller as the port.
 // Usage: lunda-screenshots [OUTPUT_FOLDER]   (default docs/screenshots)
-#include <QApplication>
-#include <QDate>
-#include <QDir>
-#include <QProgressBar>
-#include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <system_error>
 #include <thread>
 
 #include "algorithm/catalogue.h"
 #include "device/simulated_controller.h"
 #include "gui/app/programmer_app.h"
-#include "gui/help/help_file_lookup.h"
-#include "gui/help/qt/help_window.h"
+#include "gui/framework/application.h"
+#include "gui/framework/progress_bar.h"
+#include "gui/framework/window_picture.h"
+#include "gui/help/help_window_picture.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/ui/main_dlg.h"
 #include "gui/write/date_dlg.h"
@@ -35,82 +34,78 @@ struct ShotContext {
   SimulatedController& port;
 };
 
-// One picture: its file name and the window, built and initialised but not yet shown. To add a
-// shot, add a row here.
+// A window and whatever it refers to, kept until the picture is taken.
+struct Shown {
+  std::shared_ptr<void> keep;
+  CDialog* window = nullptr;
+};
+
+template <typename T>
+Shown Keep(std::shared_ptr<T> dialog, bool created) {
+  return created ? Shown{dialog, dialog.get()} : Shown{};
+}
+
+Shown Sheet(ShotContext& context, int page) {
+  auto sheet =
+      std::make_shared<ParameterSheet>(CreateParameterSheet(*context.catalogue.front(), nullptr));
+  const bool created = sheet->sheet->Create() && sheet->sheet->SetActivePage(page);
+  return created ? Shown{sheet, sheet->sheet.get()} : Shown{};
+}
+
+// One picture: its file name and the dialog, built and initialised but not yet shown, or (for a
+// window of another kind) what saves its picture. To add a shot, add a row here.
 struct Shot {
   const char* fileName;
-  std::function<std::unique_ptr<QWidget>(ShotContext&)> build;
+  std::function<Shown(ShotContext&)> build;
+  std::function<bool(const std::string& path)> save = {};
 };
 
 const Shot kShots[] = {
     {"main-window.png",
-     [](ShotContext& context) -> std::unique_ptr<QWidget> {
-       auto window = std::make_unique<CMainDlg>(context.catalogue, MainWindowCommands{}, nullptr);
-       if (!window->Create()) return nullptr;
-       return window;
+     [](ShotContext& context) {
+       auto window = std::make_shared<CMainDlg>(context.catalogue, MainWindowCommands{}, nullptr);
+       return Keep(window, window->Create());
      }},
-    {"parameters-common.png",
-     [](ShotContext& context) -> std::unique_ptr<QWidget> {
-       auto sheet = CreateParameterSheet(*context.catalogue.front(), nullptr);
-       if (!sheet->Create()) return nullptr;
-       return sheet;
-     }},
-    {"parameters-channel-1.png",
-     [](ShotContext& context) -> std::unique_ptr<QWidget> {
-       auto sheet = CreateParameterSheet(*context.catalogue.front(), nullptr);
-       if (!sheet->Create() || !sheet->SetActivePage(1)) return nullptr;
-       return sheet;
-     }},
+    {"parameters-common.png", [](ShotContext& context) { return Sheet(context, 0); }},
+    {"parameters-channel-1.png", [](ShotContext& context) { return Sheet(context, 1); }},
     {"write-date.png",
-     [](ShotContext&) -> std::unique_ptr<QWidget> {
-       auto dialog = std::make_unique<CDateDlg>();
-       dialog->date = QDateTime(QDate(2024, 5, 17), QTime(12, 0));
-       if (!dialog->Create()) return nullptr;
-       return dialog;
+     [](ShotContext&) {
+       auto dialog = std::make_shared<CDateDlg>();
+       dialog->date = {2024, 5, 17};
+       return Keep(dialog, dialog->Create());
      }},
     {"write-prepare.png",
-     [](ShotContext&) -> std::unique_ptr<QWidget> {
-       auto dialog = std::make_unique<CPrepareDlg>();
-       if (!dialog->Create()) return nullptr;
-       return dialog;
+     [](ShotContext&) {
+       auto dialog = std::make_shared<CPrepareDlg>();
+       return Keep(dialog, dialog->Create());
      }},
     {"write-progress.png",
-     [](ShotContext& context) -> std::unique_ptr<QWidget> {
+     [](ShotContext& context) {
        // A third of the way through, with no transmission behind it.
-       auto dialog = std::make_unique<CWriteDlg>(
+       auto dialog = std::make_shared<CWriteDlg>(
            *context.catalogue.front(), context.port, context.clock, context.scheduler, nullptr,
            [](std::function<void()>) { return std::thread([] {}); });
-       if (!dialog->Create()) return nullptr;
-       dialog->Control<QProgressBar>(CWriteDlg::kProgressId)->setValue(1700);
-       return dialog;
+       const bool created = dialog->Create();
+       if (created) CProgressCtrl(*dialog, CWriteDlg::kProgressId).SetPos(1700);
+       return Keep(dialog, created);
      }},
-    {"help-window.png",
-     [](ShotContext&) -> std::unique_ptr<QWidget> {
-       // The help file built beside this program, as "Помощь" in the main window opens it.
-       const auto path = FindHelpFile(HelpFileFolders());
-       std::unique_ptr<ChmFile> file = path ? ChmFile::Open(*path) : nullptr;
-       if (!file) return nullptr;
-       auto window = std::make_unique<HelpWindow>(*path, std::move(file));
-       window->setAttribute(Qt::WA_DeleteOnClose, false);
-       if (!window->ShowContext(kMainWindowHelpContext)) return nullptr;
-       return window;
-     }},
+    // The help file built beside this program, as "Помощь" in the main window opens it.
+    {"help-window.png", nullptr,
+     [](const std::string& path) { return SaveHelpWindowPicture(kMainWindowHelpContext, path); }},
 };
 
-bool Take(const Shot& shot, ShotContext& context, const QDir& folder) {
-  const std::unique_ptr<QWidget> window = shot.build(context);
-  if (!window) {
+bool Take(const Shot& shot, ShotContext& context, const std::filesystem::path& folder) {
+  const Shown shown = shot.build ? shot.build(context) : Shown{};
+  const std::string path = (folder / shot.fileName).string();
+  if (shot.build && shown.window == nullptr) {
     std::cerr << "lunda-screenshots: cannot build " << shot.fileName << "\n";
     return false;
   }
-  window->show();
-  QApplication::processEvents();
-  const QString path = folder.filePath(QString::fromLatin1(shot.fileName));
-  if (!window->grab().save(path)) {
-    std::cerr << "lunda-screenshots: cannot write " << path.toStdString() << "\n";
+  if (!(shot.save ? shot.save(path) : SaveWindowPicture(*shown.window, path))) {
+    std::cerr << "lunda-screenshots: cannot write " << path << "\n";
     return false;
   }
-  std::cout << path.toStdString() << "\n";
+  std::cout << path << "\n";
   return true;
 }
 
@@ -118,24 +113,27 @@ bool Take(const Shot& shot, ShotContext& context, const QDir& folder) {
 }  // namespace lunda
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "docs/screenshots";
-  const QDir folder(output);
-  if (!folder.mkpath(QStringLiteral("."))) {
-    std::cerr << "lunda-screenshots: cannot create " << output.toStdString() << "\n";
-    return 1;
-  }
-  lunda::AlgorithmCatalogue catalogue;
-  if (!lunda::ScanCatalogue(lunda::kDataFolder, catalogue)) {
-    std::cerr << "lunda-screenshots: no algorithm in ./data\n";
-    return 1;
-  }
-  lunda::SystemClock clock;
-  lunda::SimulatedController port(clock);
-  const std::unique_ptr<lunda::Scheduler> scheduler = lunda::CreateSystemScheduler();
-  lunda::ShotContext context{catalogue, clock, *scheduler, port};
-  int failures = 0;
-  for (const lunda::Shot& shot : lunda::kShots)
-    failures += lunda::Take(shot, context, folder) ? 0 : 1;
-  return failures == 0 ? 0 : 1;
+  return lunda::RunGuiApplication(argc, argv, [](const lunda::ProcessCommandLine& line) {
+    const std::filesystem::path folder = line.args.empty() ? "docs/screenshots" : line.args[0];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+      std::cerr << "lunda-screenshots: cannot create " << folder.string() << "\n";
+      return 1;
+    }
+    lunda::AlgorithmCatalogue catalogue;
+    if (!lunda::ScanCatalogue(lunda::kDataFolder, catalogue)) {
+      std::cerr << "lunda-screenshots: no algorithm in ./data\n";
+      return 1;
+    }
+    lunda::SystemClock clock;
+    lunda::SimulatedController port(clock);
+    const std::unique_ptr<lunda::Scheduler> scheduler = lunda::CreateSystemScheduler();
+    lunda::ShotContext context{catalogue, clock, *scheduler, port};
+    int failures = 0;
+    for (const lunda::Shot& shot : lunda::kShots) {
+      failures += lunda::Take(shot, context, folder) ? 0 : 1;
+    }
+    return failures == 0 ? 0 : 1;
+  });
 }

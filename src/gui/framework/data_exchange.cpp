@@ -1,18 +1,12 @@
 // Field parsing, prompts and focus-and-select for the data exchange helpers.
 #include "gui/framework/data_exchange.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSignalBlocker>
+#include <cstdio>
 #include <optional>
+#include <vector>
 
-#include "gui/framework/control_text.h"
 #include "gui/framework/dialog.h"
+#include "gui/framework/list_box.h"
 #include "gui/framework/message_box.h"
 #include "gui/framework/number_parse.h"
 #include "gui/framework/resources.h"
@@ -21,23 +15,18 @@ namespace lunda {
 namespace {
 
 // The classic double field reads its text through a 32-character buffer.
-constexpr qsizetype kDoubleFieldChars = 31;
-
-// The control to work on, or null when the exchange has already failed or the id is unknown.
-QWidget* Begin(DataExchange& dx, int id) {
-  if (dx.Failed()) return nullptr;
-  return dx.PrepareControl(id);
-}
+constexpr std::size_t kDoubleFieldChars = 31;
 
 // Reads a control's text through a parser; on failure prompts and leaves value untouched.
 template <typename T, typename Parser>
-void ReadNumber(DataExchange& dx, QWidget* control, qsizetype maxChars, Parser parse, int promptId,
+void ReadNumber(DataExchange& dx, int id, std::size_t maxChars, Parser parse, int promptId,
                 T& value) {
-  const std::optional<T> parsed = parse(GetControlText(control).left(maxChars).toStdString());
+  const std::string text = dx.Dialog().GetDlgItemText(id);
+  const std::optional<T> parsed = parse(std::string_view(text).substr(0, maxChars));
   if (parsed) {
     value = *parsed;
   } else {
-    dx.Fail(control, LoadString(promptId));
+    dx.Fail(id, LoadString(promptId));
   }
 }
 
@@ -47,148 +36,117 @@ std::optional<std::uint8_t> ParseByte(std::string_view text) {
   return static_cast<std::uint8_t>(*value);
 }
 
-// The radio buttons of the group that starts at firstId, in template order.
-QList<QRadioButton*> RadioGroup(const CDialog& dialog, int firstId) {
-  QList<QRadioButton*> buttons;
-  const std::vector<ControlTemplate>& controls = dialog.Template().controls;
-  for (auto it = controls.begin(); it != controls.end(); ++it) {
-    if (it->id != firstId) continue;
-    for (auto next = it; next != controls.end() && next->kind == ControlKind::kRadioButton;
-         ++next) {
-      if (next != it && next->styles.group) break;
-      if (auto* radio = dialog.Control<QRadioButton>(next->id)) buttons << radio;
-    }
-    break;
-  }
-  return buttons;
+// "%.15g", the shortest form without trailing zeros: 1.96, 2.5, 1, 0.
+std::string DoubleText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
 }
 
-void ShowRadio(const QList<QRadioButton*>& buttons, int index) {
-  for (int i = 0; i < buttons.size(); ++i) {
-    QRadioButton* radio = buttons[i];
-    const QSignalBlocker blocker(radio);
-    // An exclusive group refuses to uncheck its checked button.
-    QButtonGroup* group = radio->group();
-    if (group) group->setExclusive(false);
-    radio->setChecked(i == index);
-    if (group) group->setExclusive(true);
+template <typename T, typename Parser>
+void ExchangeNumber(DataExchange& dx, int id, std::size_t maxChars, Parser parse, int promptId,
+                    T& value) {
+  if (!dx.PrepareControl(id)) return;
+  if (dx.SaveAndValidate()) {
+    ReadNumber(dx, id, maxChars, parse, promptId, value);
+  } else {
+    dx.Dialog().SetDlgItemText(id, std::to_string(value));
   }
 }
 
 }  // namespace
 
-QWidget* DataExchange::PrepareControl(int id) {
-  lastControl_ = dialog_.GetDlgItem(id);
-  if (!lastControl_) {
-    qWarning("lunda: dialog %d has no control %d to exchange", dialog_.TemplateId(), id);
+bool DataExchange::PrepareControl(int id) {
+  if (Failed()) return false;
+  lastControl_ = dialog_.HasDlgItem(id) ? id : 0;
+  if (lastControl_ == 0) {
+    std::fprintf(stderr, "lunda: dialog %d has no control %d to exchange\n", dialog_.TemplateId(),
+                 id);
+    return false;
   }
-  return lastControl_;
+  return true;
 }
 
-void DataExchange::Fail(QWidget* control, const QString& prompt) {
-  failedControl_ = control;
-  MessageBox(dialog_.window(), prompt, MessageIcon::kWarning);
-  control->setFocus(Qt::OtherFocusReason);
-  if (auto* line = qobject_cast<QLineEdit*>(control)) line->selectAll();
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) edit->selectAll();
+void DataExchange::Fail(int id, std::string_view prompt) {
+  failedControl_ = id;
+  MessageBox(&dialog_.TopLevel(), prompt, MessageIcon::kWarning);
+  dialog_.GotoDlgCtrl(id);
+  dialog_.Window().SelectText(id);
 }
 
 void DDX_Text(DataExchange& dx, int id, double& value) {
-  QWidget* control = Begin(dx, id);
-  if (!control) return;
+  if (!dx.PrepareControl(id)) return;
   if (dx.SaveAndValidate()) {
-    ReadNumber(dx, control, kDoubleFieldChars, ParseDouble, kIdsParseReal, value);
+    ReadNumber(dx, id, kDoubleFieldChars, ParseDouble, kIdsParseReal, value);
   } else {
-    SetControlText(control, QString::number(value, 'g', 15));
+    dx.Dialog().SetDlgItemText(id, DoubleText(value));
   }
 }
 
 void DDX_Text(DataExchange& dx, int id, std::uint8_t& value) {
-  QWidget* control = Begin(dx, id);
-  if (!control) return;
-  if (dx.SaveAndValidate()) {
-    ReadNumber(dx, control, -1, ParseByte, kIdsParseByte, value);
-  } else {
-    SetControlText(control, QString::number(value));
-  }
+  ExchangeNumber(dx, id, std::string::npos, ParseByte, kIdsParseByte, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, std::uint32_t& value) {
-  QWidget* control = Begin(dx, id);
-  if (!control) return;
-  if (dx.SaveAndValidate()) {
-    ReadNumber(dx, control, -1, ParseUnsigned, kIdsParseUInt, value);
-  } else {
-    SetControlText(control, QString::number(value));
-  }
+  ExchangeNumber(dx, id, std::string::npos, ParseUnsigned, kIdsParseUInt, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, int& value) {
-  QWidget* control = Begin(dx, id);
-  if (!control) return;
-  if (dx.SaveAndValidate()) {
-    ReadNumber(dx, control, -1, ParseInt, kIdsParseInt, value);
-  } else {
-    SetControlText(control, QString::number(value));
-  }
-}
-
-void DDX_Text(DataExchange& dx, int id, QString& value) {
-  QWidget* control = Begin(dx, id);
-  if (!control) return;
-  if (dx.SaveAndValidate()) {
-    value = GetControlText(control);
-  } else {
-    SetControlText(control, value);
-  }
+  ExchangeNumber(dx, id, std::string::npos, ParseInt, kIdsParseInt, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, std::string& value) {
-  QString text = QString::fromStdString(value);
-  DDX_Text(dx, id, text);
-  if (dx.SaveAndValidate() && !dx.Failed()) value = text.toStdString();
+  if (!dx.PrepareControl(id)) return;
+  if (dx.SaveAndValidate()) {
+    value = dx.Dialog().GetDlgItemText(id);
+  } else {
+    dx.Dialog().SetDlgItemText(id, value);
+  }
 }
 
 void DDX_Radio(DataExchange& dx, int firstId, int& index) {
-  if (!Begin(dx, firstId)) return;
-  const QList<QRadioButton*> buttons = RadioGroup(dx.Dialog(), firstId);
+  if (!dx.PrepareControl(firstId)) return;
+  const std::vector<int> buttons = dx.Dialog().Template().RadioGroup(firstId);
+  DialogWindow& window = dx.Dialog().Window();
   if (!dx.SaveAndValidate()) {
-    ShowRadio(buttons, index);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      window.SetChecked(buttons[i], static_cast<int>(i) == index);
+    }
     return;
   }
   index = -1;
-  for (int i = 0; i < buttons.size(); ++i) {
-    if (buttons[i]->isChecked()) index = i;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (window.IsChecked(buttons[i])) index = static_cast<int>(i);
   }
 }
 
 void DDX_CBIndex(DataExchange& dx, int id, int& index) {
-  auto* combo = qobject_cast<QComboBox*>(Begin(dx, id));
-  if (!combo) return;
+  if (!dx.PrepareControl(id)) return;
   if (dx.SaveAndValidate()) {
-    index = combo->currentIndex();
+    index = dx.Dialog().Window().Selection(id);
   } else {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index);
+    dx.Dialog().Window().Select(id, index);
   }
 }
 
-void DDX_DateTime(DataExchange& dx, int id, QDateTime& value) {
-  auto* picker = qobject_cast<QDateEdit*>(Begin(dx, id));
-  if (!picker) return;
+void DDX_DateTime(DataExchange& dx, int id, CalendarDate& value) {
+  if (!dx.PrepareControl(id)) return;
   if (dx.SaveAndValidate()) {
-    const QDate date = picker->date();
-    if (date.isValid()) value = QDateTime(date, value.time());
+    if (const std::optional<CalendarDate> date = dx.Dialog().Window().Date(id)) value = *date;
   } else {
-    const QSignalBlocker blocker(picker);
-    picker->setDate(value.date());
+    dx.Dialog().Window().SetDate(id, value);
   }
+}
+
+void DDX_Control(DataExchange& dx, int id, CListBox& control) {
+  if (dx.PrepareControl(id)) control = CListBox(dx.Dialog(), id);
 }
 
 void DDV_MinMaxUInt(DataExchange& dx, std::uint32_t value, std::uint32_t min, std::uint32_t max) {
-  if (!dx.SaveAndValidate() || dx.Failed() || !dx.LastControl()) return;
+  if (!dx.SaveAndValidate() || dx.Failed() || dx.LastControl() == 0) return;
   if (value < min || value > max) {
-    dx.Fail(dx.LastControl(), LoadString(kIdsParseIntRange).arg(min).arg(max));
+    dx.Fail(dx.LastControl(), FormatString(LoadString(kIdsParseIntRange),
+                                           {std::to_string(min), std::to_string(max)}));
   }
 }
 

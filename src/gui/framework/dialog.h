@@ -1,93 +1,110 @@
-// CDialog: a modal dialog built from a template, with data exchange and classic keyboard rules.
+// CDialog: a modal dialog built from a template, with data exchange and the classic defaults.
 #pragma once
 
-#include <QDialog>
-#include <QHash>
-#include <QString>
+#include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "gui/framework/backend.h"
 #include "gui/framework/dialog_ids.h"
 #include "gui/framework/dialog_template.h"
-#include "gui/framework/dialog_units.h"
+#include "gui/framework/list_box.h"
 
 namespace lunda {
 
 class DataExchange;
 
 // Base of every dialog. A subclass names its template id, moves its fields in DoDataExchange and
-// reacts in the virtual handlers (OnCommand, OnControlFocusIn, OnOK, OnCancel, OnClose).
-//
-// Keyboard: Enter runs the default command (the template's default push button, else id 1)
-// unless a push button has the focus (then that button) or a want-return multi-line edit has it
-// (then the edit keeps it); Esc runs command 2; F1 runs command 9 (Help) when the window has an
-// enabled Help button. The close box runs OnClose. Inside a property page the commands go to the
-// sheet. A modal run disables the owner chain only, so windows without an owner stay usable.
-class CDialog : public QDialog {
-  Q_OBJECT
-
+// reacts in the virtual handlers. The window and its controls are the backend's (backend.h);
+// the keyboard is the platform dialog manager's: Enter runs the default command (the template's
+// default push button, else 1) unless a push button or a want-return edit has the focus, Esc
+// runs 2, and inside a property page both go to the sheet.
+class CDialog {
  public:
-  // Nothing is built yet: controls are made on the first Create or DoModal, so that subclass
-  // overrides of CreateControl take part.
-  explicit CDialog(int templateId, QWidget* parent = nullptr);
-  ~CDialog() override;
+  // Nothing is built yet: the window is made by DoModal or Create. Without a parent the
+  // innermost running modal dialog, if any, owns the window.
+  explicit CDialog(int templateId, CDialog* parent = nullptr);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
 
-  // Builds the controls if needed, runs OnInitDialog and the modal loop; returns EndDialog's
-  // result, or -1 when the template cannot be loaded. OnInitDialog runs on every call.
+  // Makes the window, runs OnInitDialog and the modal loop; returns EndDialog's result, or -1
+  // when the template cannot be loaded.
   int DoModal();
-  // Builds the controls once and runs OnInitDialog, without showing or a modal loop (pages,
-  // modeless use, tests); false when the template cannot be loaded.
+  // Makes the window and runs OnInitDialog without a modal loop (pictures, tests); false when the
+  // template cannot be loaded.
   bool Create();
-  [[nodiscard]] bool IsCreated() const { return created_; }
+  [[nodiscard]] bool IsCreated() const { return window_->Exists(); }
   // Ends the modal loop (or hides a modeless dialog) with that result.
   void EndDialog(int result);
 
   // Runs DoDataExchange towards the fields (true) or the controls (false); false when a field
   // failed, after its prompt was shown and the focus returned to it.
   bool UpdateData(bool saveAndValidate = true);
-  // True while an exchange runs; notifications from the dialog's own controls are not
-  // delivered then, and handlers connected by hand should check it.
+  // True while an exchange runs; the window's notifications are not delivered then.
   [[nodiscard]] bool InDataExchange() const { return exchangeDepth_ > 0; }
 
-  // The control with that id, or null (also for -1, the unnamed statics).
-  [[nodiscard]] QWidget* GetDlgItem(int id) const { return controlsById_.value(id); }
-  // The control with that id as the given widget class, or null.
-  template <typename T>
-  [[nodiscard]] T* Control(int id) const {
-    return qobject_cast<T*>(GetDlgItem(id));
-  }
-  // The id of a control widget, or -1.
-  [[nodiscard]] int ControlId(const QObject* control) const {
-    return idsByControl_.value(control, -1);
-  }
-  [[nodiscard]] QString GetDlgItemText(int id) const;
-  void SetDlgItemText(int id, const QString& text);
-  // Enables or disables the control with that id, if there is one.
-  void EnableDlgItem(int id, bool enable);
+  [[nodiscard]] bool HasDlgItem(int id) const { return window_->HasControl(id); }
+  [[nodiscard]] std::string GetDlgItemText(int id) const { return window_->Text(id); }
+  void SetDlgItemText(int id, std::string_view text) { window_->SetText(id, text); }
+  void EnableDlgItem(int id, bool enable) { window_->Enable(id, enable); }
+  [[nodiscard]] bool IsDlgItemEnabled(int id) const { return window_->IsEnabled(id); }
+  [[nodiscard]] bool IsDlgButtonChecked(int id) const { return window_->IsChecked(id); }
+  // Moves the keyboard focus to the control; 0 from GetFocusId when no control has it.
+  void GotoDlgCtrl(int id) { window_->Focus(id); }
+  [[nodiscard]] int GetFocusId() const { return window_->FocusId(); }
+  void SetTimer(int id, int periodMs) { window_->StartTimer(id, periodMs); }
+  void KillTimer(int id) { window_->StopTimer(id); }
+  [[nodiscard]] std::string GetWindowText() const { return window_->Caption(); }
+  [[nodiscard]] bool IsWindowVisible() const { return window_->IsVisible(); }
 
   [[nodiscard]] int TemplateId() const { return templateId_; }
-  // The loaded template; empty before the first Create.
+  // The number of this dialog's latest modal run, which no other run in the process has had.
+  [[nodiscard]] int ModalRun() const { return modalRun_; }
+  // The loaded template; empty before the window was first made.
   [[nodiscard]] const DialogTemplate& Template() const { return template_; }
-  [[nodiscard]] const DialogUnits& Units() const { return units_; }
-  // The command Enter runs: the default push button's id, else 1.
-  [[nodiscard]] int DefaultCommandId() const;
+  // Loads the template on first use (a sheet sizes itself to its pages); null when it cannot be.
+  [[nodiscard]] const DialogTemplate* EnsureTemplate();
+  // The window that owns this one's message boxes: the sheet for a page, else the dialog.
+  [[nodiscard]] virtual const CDialog& TopLevel() const { return *this; }
+  // The backend's window, for the framework's control classes.
+  [[nodiscard]] DialogWindow& Window() const { return *window_; }
+
+  // The innermost dialog whose modal loop runs, or null.
+  [[nodiscard]] static CDialog* ActiveModal();
+
+  // Called by the backend once the controls exist, and for each event of the window.
+  bool HandleInitDialog();
+  void HandleEvent(const WindowEvent& event);
+  // A step of an up-down control; false keeps its position.
+  bool HandleDeltaPos(int id, int delta);
+  // How to draw a row of an owner-drawn list; nothing draws nothing.
+  [[nodiscard]] std::optional<OwnerDrawnRow> HandleDrawItem(int id, int row);
 
  protected:
+  // For dialogs whose window is of another kind (the property sheet).
+  CDialog(int templateId, CDialog* parent, std::unique_ptr<DialogWindow> window);
+
   // The template to build from; the property sheet makes its own instead of loading one.
-  virtual std::optional<DialogTemplate> LoadTemplate(QString* error);
-  // Makes the widget for one template control; override to put a subclass in place of the
-  // standard widget for some id, and call the base for the rest. The template's text, styles and
-  // place are applied afterwards either way.
-  virtual QWidget* CreateControl(const ControlTemplate& control, QWidget* parent);
-  // After the controls exist: the default runs UpdateData(false). Returning true lets the
-  // framework put the focus on the first tab-stop control.
+  virtual std::optional<DialogTemplate> LoadTemplate(std::string* error);
+  // After the controls exist: the default runs UpdateData(false). Returning true puts the
+  // focus on the first tab-stop control.
   virtual bool OnInitDialog();
   // Moves the fields to or from the controls with the DDX_ helpers; the default moves nothing.
   virtual void DoDataExchange(DataExchange& dx);
   // A click on the button, radio button or check box with that id, or Enter/Esc as ids 1/2.
   // The default runs OnOK for 1 and OnCancel for 2.
   virtual void OnCommand(int id);
-  // A control received the keyboard focus by the user's action (Tab, a click, a mnemonic).
+  // An edit, list or combo box received the keyboard focus.
   virtual void OnControlFocusIn(int id);
+  virtual void OnSelChange(int id);
+  virtual void OnDoubleClick(int id);
+  virtual void OnTimer(int id);
+  // The default allows every step.
+  virtual bool OnDeltaPos(int id, int delta);
+  virtual std::optional<OwnerDrawnRow> OnDrawItem(int id, int row);
+  virtual void OnSysCommand(int id);
   // The default reads the fields (UpdateData(true)) and, if they are valid, ends with 1.
   virtual void OnOK();
   // The default ends with 2.
@@ -95,31 +112,16 @@ class CDialog : public QDialog {
   // The close box or the window manager's close request; the default runs command 2.
   virtual void OnClose();
 
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void accept() override;
-  void reject() override;
-
  private:
-  bool BuildControls();
-  void RegisterControl(QWidget* widget, const ControlTemplate& control);
-  void SetInitialFocus();
-  // Handles Enter and Esc for the focused control; true when the key was used.
-  bool HandleDialogKey(QObject* target, const QKeyEvent* event);
-  void DispatchCommand(int id);
-  CDialog* CommandTarget();
+  [[nodiscard]] CDialog* Owner() const;
 
   int templateId_;
+  CDialog* parent_;
   DialogTemplate template_;
-  DialogUnits units_{4, 8};
-  QHash<int, QWidget*> controlsById_;
-  QHash<const QObject*, int> idsByControl_;
-  QHash<const QObject*, const ControlTemplate*> templatesByControl_;
-  bool created_ = false;
+  bool templateLoaded_ = false;
+  std::unique_ptr<DialogWindow> window_;
   int exchangeDepth_ = 0;
-  // The control whose focus entry its handler just refused, until the click that gave it.
-  const QObject* refusedEntry_ = nullptr;
+  int modalRun_ = 0;
 };
 
 }  // namespace lunda

@@ -1,19 +1,18 @@
 // Reads dialog templates from their JSON form.
 #include "gui/framework/dialog_template.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <array>
+#include <nlohmann/json.hpp>
 #include <utility>
 
-#include "gui/framework/resources.h"
+#include "gui/framework/embedded_resources.h"
 
 namespace lunda {
 namespace {
 
-constexpr std::array<std::pair<const char*, ControlKind>, 13> kKinds{{
+using Json = nlohmann::json;
+
+constexpr std::array<std::pair<std::string_view, ControlKind>, 13> kKinds{{
     {"pushbutton", ControlKind::kPushButton},
     {"defpushbutton", ControlKind::kDefPushButton},
     {"static", ControlKind::kStatic},
@@ -29,7 +28,7 @@ constexpr std::array<std::pair<const char*, ControlKind>, 13> kKinds{{
     {"icon", ControlKind::kIcon},
 }};
 
-constexpr std::array<std::pair<const char*, bool ControlStyles::*>, 13> kControlStyles{{
+constexpr std::array<std::pair<std::string_view, bool ControlStyles::*>, 23> kControlStyles{{
     {"tabstop", &ControlStyles::tabStop},
     {"disabled", &ControlStyles::disabled},
     {"group", &ControlStyles::group},
@@ -37,23 +36,29 @@ constexpr std::array<std::pair<const char*, bool ControlStyles::*>, 13> kControl
     {"vcenter", &ControlStyles::vcenter},
     {"noprefix", &ControlStyles::noPrefix},
     {"sunken", &ControlStyles::sunken},
+    {"border", &ControlStyles::border},
+    {"autohscroll", &ControlStyles::autoHScroll},
+    {"autovscroll", &ControlStyles::autoVScroll},
     {"multiline", &ControlStyles::multiLine},
     {"readonly", &ControlStyles::readOnly},
     {"wantreturn", &ControlStyles::wantReturn},
     {"vscroll", &ControlStyles::vScroll},
     {"number", &ControlStyles::number},
     {"arrowkeys", &ControlStyles::arrowKeys},
+    {"notify", &ControlStyles::notify},
+    {"ownerdrawfixed", &ControlStyles::ownerDraw},
+    {"sort", &ControlStyles::sort},
+    {"nointegralheight", &ControlStyles::noIntegralHeight},
+    {"smooth", &ControlStyles::smooth},
+    {"shortdate", &ControlStyles::shortDate},
+    {"rightalign", &ControlStyles::rightAlign},
 }};
 
-// Styles the original resources carry that Qt widgets already behave like, that the owning
-// dialog realises itself (an owner-drawn list is a replaced control), or that Qt cannot express
-// (the side a calendar drops down on); accepted so templates stay complete.
-constexpr std::array<const char*, 12> kImplicitControlStyles{
-    "left",   "border",    "autohscroll",      "autovscroll",
-    "notify", "sort",      "nointegralheight", "dropdownlist",
-    "smooth", "shortdate", "ownerdrawfixed",   "rightalign"};
+// Styles that every control of their kind has anyway: a static is left-aligned unless centred,
+// a combo box is always a drop-down list.
+constexpr std::array<std::string_view, 2> kDefaultControlStyles{"left", "dropdownlist"};
 
-constexpr std::array<std::pair<const char*, bool DialogStyles::*>, 4> kDialogStyles{{
+constexpr std::array<std::pair<std::string_view, bool DialogStyles::*>, 4> kDialogStyles{{
     {"caption", &DialogStyles::caption},
     {"sysmenu", &DialogStyles::sysMenu},
     {"minimizebox", &DialogStyles::minimizeBox},
@@ -61,10 +66,10 @@ constexpr std::array<std::pair<const char*, bool DialogStyles::*>, 4> kDialogSty
 }};
 
 template <typename Flags, std::size_t N>
-bool ApplyStyle(const QString& name, Flags& flags,
-                const std::array<std::pair<const char*, bool Flags::*>, N>& table) {
+bool ApplyStyle(std::string_view name, Flags& flags,
+                const std::array<std::pair<std::string_view, bool Flags::*>, N>& table) {
   for (const auto& [styleName, member] : table) {
-    if (name == QLatin1String(styleName)) {
+    if (name == styleName) {
       flags.*member = true;
       return true;
     }
@@ -72,52 +77,63 @@ bool ApplyStyle(const QString& name, Flags& flags,
   return false;
 }
 
-bool IsImplicitStyle(const QString& name) {
-  for (const char* styleName : kImplicitControlStyles) {
-    if (name == QLatin1String(styleName)) return true;
+bool IsDefaultStyle(std::string_view name) {
+  for (const std::string_view styleName : kDefaultControlStyles) {
+    if (name == styleName) return true;
   }
   return false;
 }
 
-std::optional<QRect> ReadRect(const QJsonValue& value) {
-  const QJsonArray a = value.toArray();
-  if (a.size() != 4) return std::nullopt;
-  for (const QJsonValue& v : a) {
-    if (!v.isDouble() || v.toInt(-1) < 0) return std::nullopt;
-  }
-  return QRect(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
+std::string StringOr(const Json& o, const char* key, std::string fallback = {}) {
+  const auto it = o.find(key);
+  return it != o.end() && it->is_string() ? it->get<std::string>() : std::move(fallback);
 }
 
-std::optional<ControlTemplate> ReadControl(const QJsonObject& o, QString& error) {
-  ControlTemplate c;
-  c.id = o.value("id").toInt(-1);
-  const QString kind = o.value("kind").toString();
-  bool kindFound = false;
-  for (const auto& [name, value] : kKinds) {
-    if (kind == QLatin1String(name)) {
-      c.kind = value;
-      kindFound = true;
-    }
+int IntOr(const Json& o, const char* key, int fallback) {
+  const auto it = o.find(key);
+  return it != o.end() && it->is_number_integer() ? it->get<int>() : fallback;
+}
+
+std::optional<UnitRect> ReadRect(const Json& o) {
+  const auto it = o.find("rect");
+  if (it == o.end() || !it->is_array() || it->size() != 4) return std::nullopt;
+  std::array<int, 4> v{};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const Json& n = (*it)[i];
+    if (!n.is_number_integer() || n.get<int>() < 0) return std::nullopt;
+    v[i] = n.get<int>();
   }
-  if (!kindFound) {
-    error = QStringLiteral("control %1: unknown kind '%2'").arg(c.id).arg(kind);
+  return UnitRect{v[0], v[1], v[2], v[3]};
+}
+
+std::optional<ControlTemplate> ReadControl(const Json& o, std::string& error) {
+  ControlTemplate c;
+  c.id = IntOr(o, "id", -1);
+  const std::string kind = StringOr(o, "kind");
+  const auto found = std::find_if(kKinds.begin(), kKinds.end(),
+                                  [&](const auto& entry) { return entry.first == kind; });
+  if (found == kKinds.end()) {
+    error = "control " + std::to_string(c.id) + ": unknown kind '" + kind + "'";
     return std::nullopt;
   }
-  c.text = o.value("text").toString();
-  const std::optional<QRect> rect = ReadRect(o.value("rect"));
+  c.kind = found->second;
+  c.text = StringOr(o, "text");
+  const std::optional<UnitRect> rect = ReadRect(o);
   if (!rect) {
-    error = QStringLiteral("control %1: rect must be [x, y, width, height]").arg(c.id);
+    error = "control " + std::to_string(c.id) + ": rect must be [x, y, width, height]";
     return std::nullopt;
   }
   c.rect = *rect;
-  for (const QJsonValue& style : o.value("styles").toArray()) {
-    const QString name = style.toString();
-    if (!ApplyStyle(name, c.styles, kControlStyles) && !IsImplicitStyle(name)) {
-      error = QStringLiteral("control %1: unknown style '%2'").arg(c.id).arg(name);
+  for (const Json& style : o.value("styles", Json::array())) {
+    const std::string name = style.is_string() ? style.get<std::string>() : std::string();
+    if (!ApplyStyle(name, c.styles, kControlStyles) && !IsDefaultStyle(name)) {
+      error = "control " + std::to_string(c.id) + ": unknown style '" + name + "'";
       return std::nullopt;
     }
   }
-  for (const QJsonValue& item : o.value("items").toArray()) c.items << item.toString();
+  for (const Json& item : o.value("items", Json::array())) {
+    if (item.is_string()) c.items.push_back(item.get<std::string>());
+  }
   return c;
 }
 
@@ -131,52 +147,70 @@ const ControlTemplate* DialogTemplate::FindControl(int controlId) const {
   return nullptr;
 }
 
-std::optional<DialogTemplate> ParseDialogTemplate(const QByteArray& json, QString* error) {
-  QString problem;
-  auto fail = [&](const QString& text) -> std::optional<DialogTemplate> {
-    if (error) *error = text;
+std::vector<int> DialogTemplate::RadioGroup(int firstId) const {
+  std::vector<int> ids;
+  const auto first = std::find_if(controls.begin(), controls.end(),
+                                  [firstId](const ControlTemplate& c) { return c.id == firstId; });
+  for (auto it = first; it != controls.end() && it->kind == ControlKind::kRadioButton; ++it) {
+    if (it != first && it->styles.group) break;
+    ids.push_back(it->id);
+  }
+  return ids;
+}
+
+int DialogTemplate::DefaultCommandId() const {
+  for (const ControlTemplate& c : controls) {
+    if (c.kind == ControlKind::kDefPushButton) return c.id;
+  }
+  return 1;
+}
+
+std::optional<DialogTemplate> ParseDialogTemplate(std::string_view json, std::string* error) {
+  auto fail = [&](std::string text) -> std::optional<DialogTemplate> {
+    if (error) *error = std::move(text);
     return std::nullopt;
   };
-  QJsonParseError parseError;
-  const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-  if (!document.isObject()) return fail(parseError.errorString());
-  const QJsonObject o = document.object();
+  const Json o = Json::parse(json, nullptr, false);
+  if (!o.is_object()) return fail("not a JSON object");
 
   DialogTemplate t;
-  t.id = o.value("id").toInt();
-  t.caption = o.value("caption").toString();
-  const QJsonObject font = o.value("font").toObject();
-  t.fontFace = font.value("face").toString(QStringLiteral("MS Sans Serif"));
-  t.fontPoints = font.value("points").toInt(8);
-  const QJsonArray size = o.value("size").toArray();
-  if (size.size() != 2 || size[0].toInt() <= 0 || size[1].toInt() <= 0) {
-    return fail(QStringLiteral("size must be [width, height]"));
+  t.id = IntOr(o, "id", 0);
+  t.caption = StringOr(o, "caption");
+  const Json font = o.value("font", Json::object());
+  t.fontFace = StringOr(font, "face", "MS Sans Serif");
+  t.fontPoints = IntOr(font, "points", 8);
+  const Json size = o.value("size", Json::array());
+  if (size.size() != 2 || !size[0].is_number_integer() || !size[1].is_number_integer() ||
+      size[0].get<int>() <= 0 || size[1].get<int>() <= 0) {
+    return fail("size must be [width, height]");
   }
-  t.size = QSize(size[0].toInt(), size[1].toInt());
-  for (const QJsonValue& style : o.value("styles").toArray()) {
-    const QString name = style.toString();
-    if (!ApplyStyle(name, t.styles, kDialogStyles) && name != QLatin1String("modalframe")) {
-      return fail(QStringLiteral("unknown dialog style '%1'").arg(name));
+  t.width = size[0].get<int>();
+  t.height = size[1].get<int>();
+  for (const Json& style : o.value("styles", Json::array())) {
+    const std::string name = style.is_string() ? style.get<std::string>() : std::string();
+    if (!ApplyStyle(name, t.styles, kDialogStyles) && name != "modalframe") {
+      return fail("unknown dialog style '" + name + "'");
     }
   }
-  for (const QJsonValue& control : o.value("controls").toArray()) {
-    std::optional<ControlTemplate> c = ReadControl(control.toObject(), problem);
+  std::string problem;
+  for (const Json& control : o.value("controls", Json::array())) {
+    std::optional<ControlTemplate> c = ReadControl(control, problem);
     if (!c) return fail(problem);
     t.controls.push_back(std::move(*c));
   }
   return t;
 }
 
-std::optional<DialogTemplate> LoadDialogTemplate(int id, QString* error) {
-  InitResources();
-  QFile file(QStringLiteral(":/dialogs/%1.json").arg(id));
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("no dialog template %1").arg(id);
+std::optional<DialogTemplate> LoadDialogTemplate(int id, std::string* error) {
+  const std::optional<std::string_view> json =
+      EmbeddedResource("dialogs/" + std::to_string(id) + ".json");
+  if (!json) {
+    if (error) *error = "no dialog template " + std::to_string(id);
     return std::nullopt;
   }
-  QString problem;
-  std::optional<DialogTemplate> t = ParseDialogTemplate(file.readAll(), &problem);
-  if (!t && error) *error = QStringLiteral("dialog template %1: %2").arg(id).arg(problem);
+  std::string problem;
+  std::optional<DialogTemplate> t = ParseDialogTemplate(*json, &problem);
+  if (!t && error) *error = "dialog template " + std::to_string(id) + ": " + problem;
   return t;
 }
 

@@ -1,12 +1,10 @@
-// Message boxes through QMessageBox, or through the installed handler.
+// Message boxes through the backend, or through the installed handler.
 #include "gui/framework/message_box.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <utility>
 
-#include "gui/framework/dialog_ids.h"
+#include "gui/framework/application.h"
+#include "gui/framework/backend.h"
 
 namespace lunda {
 namespace {
@@ -16,31 +14,14 @@ MessageBoxHandler& Handler() {
   return handler;
 }
 
-QMessageBox::Icon ToQt(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::kError:
-      return QMessageBox::Critical;
-    case MessageIcon::kWarning:
-      return QMessageBox::Warning;
-    case MessageIcon::kInformation:
-      return QMessageBox::Information;
-  }
-  return QMessageBox::NoIcon;
-}
-
 }  // namespace
 
-QString ApplicationTitle() {
-  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-int MessageBox(QWidget* parent, const QString& text, MessageIcon icon, const QString& caption) {
-  const MessageBoxRequest request{parent, text, caption.isEmpty() ? ApplicationTitle() : caption,
-                                  icon};
+int MessageBox(const CDialog* owner, std::string_view text, MessageIcon icon,
+               std::string_view caption) {
+  const MessageBoxRequest request{
+      owner, std::string(text), caption.empty() ? ApplicationTitle() : std::string(caption), icon};
   if (Handler()) return Handler()(request);
-  QMessageBox box(ToQt(icon), request.caption, text, QMessageBox::Ok, parent);
-  box.exec();
-  return kIdOk;
+  return ShowNativeMessageBox(request);
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

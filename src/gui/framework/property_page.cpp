@@ -7,7 +7,11 @@ namespace lunda {
 
 void CPropertyPage::SetModified(bool changed) {
   modified_ = changed;
-  if (sheet_) sheet_->UpdateApplyButton();
+  if (sheet_) sheet_->PageChanged(*this, changed);
+}
+
+const CDialog& CPropertyPage::TopLevel() const {
+  return sheet_ ? static_cast<const CDialog&>(*sheet_) : *this;
 }
 
 void CPropertyPage::OnSetActive() {

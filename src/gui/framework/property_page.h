@@ -7,12 +7,11 @@ namespace lunda {
 
 class CPropertySheet;
 
-// A page is created the first time its tab is shown; until then it has no controls, gets no
-// notifications and applies nothing. Its template caption is the tab text. A page moves its
-// working copy with DoDataExchange like any dialog.
+// A page's window is created the first time its tab is shown; until then the page has no
+// controls, gets no notifications and applies nothing. Its template caption is the tab text
+// unless the sheet sets another. A page moves its working copy with DoDataExchange like any
+// dialog. The sheet calls the notifications below.
 class CPropertyPage : public CDialog {
-  Q_OBJECT
-
  public:
   explicit CPropertyPage(int templateId) : CDialog(templateId) {}
 
@@ -22,6 +21,7 @@ class CPropertyPage : public CDialog {
   [[nodiscard]] bool IsModified() const { return modified_; }
   // The sheet the page was added to, or null.
   [[nodiscard]] CPropertySheet* Sheet() const { return sheet_; }
+  [[nodiscard]] const CDialog& TopLevel() const override;
 
   // The page is being shown. The default shows the fields again (UpdateData(false)), except on
   // the first activation right after the page was created.
@@ -41,6 +41,7 @@ class CPropertyPage : public CDialog {
   friend class CPropertySheet;
 
   CPropertySheet* sheet_ = nullptr;
+  int index_ = -1;
   bool modified_ = false;
   bool firstSetActive_ = true;
 };

@@ -1,50 +1,24 @@
-// Loads strings and icons from the resources compiled into the framework.
+// Placeholder substitution for the string table's patterns.
 #include "gui/framework/resources.h"
 
-#include <QFile>
-#include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-// Q_INIT_RESOURCE must be called outside any namespace.
-static void InitLundaResources() { Q_INIT_RESOURCE(lunda); }
+#include <vector>
 
 namespace lunda {
-namespace {
 
-QHash<int, QString> ReadStringTable() {
-  QHash<int, QString> table;
-  QFile file(QStringLiteral(":/strings.json"));
-  if (!file.open(QIODevice::ReadOnly)) return table;
-  const QJsonObject o = QJsonDocument::fromJson(file.readAll()).object();
-  for (auto it = o.begin(); it != o.end(); ++it) {
-    bool ok = false;
-    const int id = it.key().toInt(&ok);
-    if (ok) table.insert(id, it.value().toString());
+std::string FormatString(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  const std::vector<std::string_view> values(args);
+  std::string result;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const std::size_t index = static_cast<std::size_t>(next - '1');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+      result += values[index];
+      ++i;
+    } else {
+      result += pattern[i];
+    }
   }
-  return table;
-}
-
-}  // namespace
-
-void InitResources() {
-  static const bool initialised = [] {
-    InitLundaResources();
-    return true;
-  }();
-  (void)initialised;
-}
-
-QString LoadString(int id) {
-  InitResources();
-  static const QHash<int, QString> table = ReadStringTable();
-  return table.value(id);
-}
-
-QIcon LoadIcon(int id) {
-  InitResources();
-  const QString path = QStringLiteral(":/icons/%1.xpm").arg(id);
-  return QFile::exists(path) ? QIcon(path) : QIcon();
+  return result;
 }
 
 }  // namespace lunda

@@ -1,8 +1,9 @@
-// The compiled-in resources: the string table (res/strings.json) and icons (res/icons).
+// The string table (res/strings.json) and the framework's own strings.
 #pragma once
 
-#include <QIcon>
-#include <QString>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 namespace lunda {
 
@@ -13,14 +14,13 @@ inline constexpr int kIdsParseIntRange = 61714;  // "Please enter an integer bet
 inline constexpr int kIdsParseByte = 61715;      // "Please enter an integer between 0 and 255."
 inline constexpr int kIdsParseUInt = 61716;      // "Please enter a positive integer."
 
-// Registers the resources of the static framework library; called by every loader, so callers
-// never need it themselves.
-void InitResources();
+// The string-table entry with that id (UTF-8), or an empty string when there is none. Each build
+// reads the table its platform keeps: the embedded JSON, or the program's string resources.
+[[nodiscard]] std::string LoadString(int id);
 
-// The string-table entry with that id, or an empty string when there is none.
-[[nodiscard]] QString LoadString(int id);
-
-// The icon resource with that id (":/icons/<id>.xpm"), or a null icon when there is none.
-[[nodiscard]] QIcon LoadIcon(int id);
+// The pattern with %1..%9 replaced by the arguments in order; a number past the arguments and a
+// lone '%' stay as they are.
+[[nodiscard]] std::string FormatString(std::string_view pattern,
+                                       std::initializer_list<std::string_view> args);
 
 }  // namespace lunda

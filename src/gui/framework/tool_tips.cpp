@@ -1,63 +1,26 @@
-// Tooltips shown through QToolTip with the classic width and display time.
+// Tool registration through the owner's window.
 #include "gui/framework/tool_tips.h"
 
-#include <QHelpEvent>
-#include <QToolTip>
+#include "gui/framework/dialog.h"
 
 namespace lunda {
 namespace {
 
-void WrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int maxWidth,
-                   QStringList& lines) {
-  QString line;
-  for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > maxWidth) {
-      lines << line;
-      line = word;
-    } else {
-      line = candidate;
-    }
+// The text up to its first maxChars characters, whole UTF-8 sequences only.
+std::string_view FirstCharacters(std::string_view text, std::size_t maxChars) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    if (!continuation && characters++ == maxChars) return text.substr(0, i);
   }
-  lines << line;
+  return text;
 }
 
 }  // namespace
 
-QStringList WrapToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth) {
-  QStringList lines;
-  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-    WrapParagraph(paragraph, metrics, maxWidth, lines);
-  }
-  return lines;
-}
-
-void CToolTips::AddTool(QWidget* control, const QString& text) {
-  if (!control) return;
-  if (!texts_.contains(control)) {
-    control->installEventFilter(this);
-    connect(control, &QObject::destroyed, this, [this](QObject* gone) { texts_.remove(gone); });
-  }
-  texts_.insert(control, text);
-}
-
-QString CToolTips::ToolText(const QWidget* control) const { return texts_.value(control); }
-
-bool CToolTips::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::ToolTip || !texts_.contains(watched)) {
-    return QObject::eventFilter(watched, event);
-  }
-  auto* control = static_cast<QWidget*>(watched);
-  const QStringList lines =
-      WrapToWidth(texts_.value(watched), QFontMetrics(QToolTip::font()), kToolTipMaxWidth);
-  // Rich text with escaped lines keeps '<' in the texts literal and the breaks where we put them.
-  QStringList escaped;
-  for (const QString& line : lines) escaped << line.toHtmlEscaped();
-  const QString html =
-      QStringLiteral("<p style='white-space:pre'>%1</p>").arg(escaped.join(QLatin1String("<br/>")));
-  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), html, control, QRect(),
-                     kToolTipDisplayMs);
-  return true;
+void CToolTips::AddTool(int id, std::string_view text) {
+  if (owner_.HasDlgItem(id))
+    owner_.Window().AddToolTip(id, FirstCharacters(text, kToolTipMaxChars));
 }
 
 }  // namespace lunda

@@ -1,37 +1,29 @@
 // Tooltips for a window's controls: at most 256 pixels wide, shown for 10176 ms.
 #pragma once
 
-#include <QFontMetrics>
-#include <QHash>
-#include <QObject>
-#include <QString>
-#include <QWidget>
+#include <cstddef>
+#include <string_view>
 
 namespace lunda {
 
+class CDialog;
+
 inline constexpr int kToolTipMaxWidth = 256;
 inline constexpr int kToolTipDisplayMs = 10176;
+inline constexpr std::size_t kToolTipMaxChars = 1023;
 
-// Breaks text at blanks into lines no wider than maxWidth pixels; a single word wider than that
-// keeps a line of its own. Existing line breaks are kept.
-[[nodiscard]] QStringList WrapToWidth(const QString& text, const QFontMetrics& metrics,
-                                      int maxWidth);
-
-// One tooltip per registered control, shown when the pointer rests on it.
-class CToolTips : public QObject {
+// One tip per registered control, shown while the pointer rests on it; created with its window
+// and gone with it.
+class CToolTips {
  public:
-  explicit CToolTips(QObject* parent = nullptr) : QObject(parent) {}
+  explicit CToolTips(CDialog& owner) : owner_(owner) {}
 
-  // Registers (or re-registers) a control with its tip text; a null control is ignored.
-  void AddTool(QWidget* control, const QString& text);
-  // The text registered for a control, empty if none.
-  [[nodiscard]] QString ToolText(const QWidget* control) const;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Registers the control with that id and its tip text, cut to kToolTipMaxChars characters as
+  // the classic text buffer cuts it; a missing control is ignored.
+  void AddTool(int id, std::string_view text);
 
  private:
-  QHash<const QObject*, QString> texts_;
+  CDialog& owner_;
 };
 
 }  // namespace lunda

@@ -1,46 +1,25 @@
-// An up-down (spin) control: two arrow buttons that report steps without touching any field.
+// Up-down (spin) controls: two arrows that report each step to the dialog (CDialog::OnDeltaPos)
+// before their own position moves, and never write into their buddy.
 #pragma once
 
-#include <QWidget>
-
-class QToolButton;
+#include "gui/framework/dialog.h"
 
 namespace lunda {
 
-// Reports each step through DeltaPos before its own position moves; unlike QSpinBox it never
-// writes into its buddy, so the owning dialog decides what a step means.
-class CUpDown : public QWidget {
-  Q_OBJECT
-
+class CUpDown {
  public:
-  explicit CUpDown(QWidget* parent = nullptr);
+  CUpDown(CDialog& dialog, int id) : window_(dialog.Window()), id_(id) {}
 
   // With lower <= upper the up arrow steps by +1, otherwise by -1.
-  void SetRange(int lower, int upper);
-  void SetPos(int pos);
-  [[nodiscard]] int Pos() const { return pos_; }
-  // When the control has the arrow-keys style, Up and Down pressed in the buddy step it.
-  void SetBuddy(QWidget* buddy);
-  void SetArrowKeys(bool arrowKeys) { arrowKeys_ = arrowKeys; }
-  // Steps as one press of the up (+1) or down (-1) arrow.
-  void Step(int direction);
-
- signals:
-  // A step of delta was requested; emitted at the limits too, before the position moves.
-  void DeltaPos(int delta);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  void SetRange(int lower, int upper) { window_.SetRange(id_, lower, upper); }
+  void SetPos(int position) { window_.SetPosition(id_, position); }
+  [[nodiscard]] int GetPos() const { return window_.Position(id_); }
+  // With the arrow-keys style, Up and Down pressed in the buddy step the control.
+  void SetBuddy(int buddyId) { window_.SetBuddy(id_, buddyId); }
 
  private:
-  QToolButton* up_;
-  QToolButton* down_;
-  QWidget* buddy_ = nullptr;
-  bool arrowKeys_ = false;
-  int lower_ = 100;  // the classic default range runs from 100 down to 0
-  int upper_ = 0;
-  int pos_ = 0;
+  DialogWindow& window_;
+  int id_;
 };
 
 }  // namespace lunda

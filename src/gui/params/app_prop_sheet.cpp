@@ -1,7 +1,7 @@
 // Button texts from the string table and the Russian tab texts over the page captions.
 #include "gui/params/app_prop_sheet.h"
 
-#include <QTabBar>
+#include <algorithm>
 #include <iterator>
 
 #include "gui/framework/resources.h"
@@ -17,20 +17,18 @@ constexpr ButtonText kButtonTexts[] = {
     {kIdOk, 102}, {kIdCancel, 103}, {kIdHelp, 104}, {kIdApplyNow, 105}};
 
 // The page templates carry English captions ("Common", "Channel 1" for all three channels).
-const char* const kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
+constexpr const char* kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
 
 }  // namespace
 
 bool CAppPropSheet::OnInitDialog() {
   const bool result = CPropertySheet::OnInitDialog();
   for (const ButtonText& b : kButtonTexts) {
-    const QString text = LoadString(b.stringId);
-    if (!text.isEmpty()) SetDlgItemText(b.controlId, text);
+    const std::string text = LoadString(b.stringId);
+    if (!text.empty() && HasDlgItem(b.controlId)) SetDlgItemText(b.controlId, text);
   }
-  if (QTabBar* tabs = GetTabControl()) {
-    const int count = std::min(tabs->count(), static_cast<int>(std::size(kTabTexts)));
-    for (int i = 0; i < count; ++i) tabs->setTabText(i, QString::fromUtf8(kTabTexts[i]));
-  }
+  const int count = std::min(GetPageCount(), static_cast<int>(std::size(kTabTexts)));
+  for (int i = 0; i < count; ++i) SetTabText(i, kTabTexts[i]);
   return result;
 }
 

@@ -8,8 +8,6 @@ namespace lunda {
 // Expects its pages in the order "Общие", "Канал 1", "Канал 2", "Канал 3". The close box closes
 // it as Cancel and nothing more: the program goes on with the main window.
 class CAppPropSheet : public CPropertySheet {
-  Q_OBJECT
-
  public:
   using CPropertySheet::CPropertySheet;
 

@@ -15,7 +15,6 @@ constexpr int kFirstValueEdit = 1100;
 constexpr int kFirstUnitList = 1200;
 constexpr int kFirstPurposeEdit = 1300;
 constexpr int kFirstLabel = 1400;
-constexpr qsizetype kMaxToolTipChars = 1022;
 
 bool IsRowControl(int id, int first) { return id >= first && id < first + kDelaysPerChannel; }
 
@@ -51,20 +50,18 @@ bool CChannelPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   for (int j = 0; j < kDelaysPerChannel; ++j) {
     const std::string& purpose = algorithm->purposes[firstDelay + j];
-    SetDlgItemText(kFirstPurposeEdit + j, QString::fromStdString(Cp1251ToUtf8(purpose)));
+    SetDlgItemText(kFirstPurposeEdit + j, Cp1251ToUtf8(purpose));
     if (IsUnusedPurpose(purpose)) {
       EnableDlgItem(kFirstValueEdit + j, false);
       EnableDlgItem(kFirstUnitList + j, false);
     }
-    SetDlgItemText(kFirstLabel + j, QStringLiteral("T%1").arg(firstDelay + j + 1));
+    SetDlgItemText(kFirstLabel + j, "T" + std::to_string(firstDelay + j + 1));
   }
   for (int j = 0; j < kDelaysPerChannel; ++j) {
-    QWidget* value = GetDlgItem(kFirstValueEdit + j);
-    QWidget* purpose = GetDlgItem(kFirstPurposeEdit + j);
-    if (!value || !purpose) continue;
-    const QString tip = GetDlgItemText(kFirstPurposeEdit + j).left(kMaxToolTipChars);
-    toolTips.AddTool(value, tip);
-    toolTips.AddTool(purpose, tip);
+    if (!HasDlgItem(kFirstValueEdit + j) || !HasDlgItem(kFirstPurposeEdit + j)) continue;
+    const std::string tip = GetDlgItemText(kFirstPurposeEdit + j);
+    toolTips.AddTool(kFirstValueEdit + j, tip);
+    toolTips.AddTool(kFirstPurposeEdit + j, tip);
   }
   return true;
 }

@@ -16,8 +16,6 @@ class CAlgorithm;
 // Edits a working copy of delays firstDelay..firstDelay+11 of algorithm.current and writes it back
 // on apply. Rows whose purpose is "Не используется" or "Всегда 0" are shown but disabled.
 class CChannelPage : public CPropertyPage {
-  Q_OBJECT
-
  public:
   CChannelPage(CAlgorithm& algorithm, int firstDelay, ShowHelpFunction showHelp = {});
 
@@ -34,7 +32,7 @@ class CChannelPage : public CPropertyPage {
  private:
   [[nodiscard]] bool DiffersFromCurrent() const;
 
-  CToolTips toolTips{this};
+  CToolTips toolTips{*this};
   int firstDelay;
   CAlgorithm* algorithm;
   ShowHelpFunction showHelp;

@@ -6,7 +6,6 @@
 #include "algorithm/algorithm.h"
 #include "algorithm/volts.h"
 #include "algorithm/volts_text.h"
-#include "gui/framework/control_text.h"
 #include "gui/framework/data_exchange.h"
 #include "gui/framework/up_down.h"
 #include "gui/params/select_failed_field.h"
@@ -24,7 +23,6 @@ constexpr int kStartDelayLabel = 1516;
 constexpr int kDirectCurrentRadio = 1012;
 constexpr int kAlternatingCurrentRadio = 1013;
 constexpr int kMaxCode = 255;
-constexpr qsizetype kMaxToolTipChars = 1022;
 
 bool IsPageEdit(int id) {
   return (id >= kFirstThresholdEdit && id < kFirstThresholdEdit + kThresholdCount) ||
@@ -49,7 +47,7 @@ void CCommonPage::DoDataExchange(DataExchange& dx) {
     // The binary code is taken before the cut to hundredths, so until the next Reread it may
     // show the code one above the one the shown volts stand for.
     for (int i = 0; i < kThresholdCount; ++i) {
-      binaryTexts[i] = QString::fromStdString(BinaryCodeText(VoltsToCode(volts[i])));
+      binaryTexts[i] = BinaryCodeText(VoltsToCode(volts[i]));
     }
   }
   for (int i = 0; i < kThresholdCount && !dx.Failed(); ++i) {
@@ -66,16 +64,14 @@ bool CCommonPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   for (int i = 0; i <= kThresholdCount; ++i) {
     const bool delay = i == kThresholdCount;
-    QWidget* edit = GetDlgItem(delay ? kStartDelayEdit : kFirstThresholdEdit + i);
-    QWidget* label = GetDlgItem(delay ? kStartDelayLabel : kFirstThresholdLabel + i);
-    if (edit && label) toolTips.AddTool(edit, GetControlText(label).left(kMaxToolTipChars));
+    const int edit = delay ? kStartDelayEdit : kFirstThresholdEdit + i;
+    const int label = delay ? kStartDelayLabel : kFirstThresholdLabel + i;
+    if (HasDlgItem(label)) toolTips.AddTool(edit, GetDlgItemText(label));
   }
   for (int k = 0; k < kThresholdCount; ++k) {
-    auto* spin = Control<CUpDown>(kFirstSpin + k);
-    if (!spin) continue;
-    spin->SetBuddy(GetDlgItem(kFirstThresholdEdit + k));
-    spin->SetRange(0, kMaxCode);
-    connect(spin, &CUpDown::DeltaPos, this, [this, k](int delta) { StepThreshold(k, delta); });
+    CUpDown spin(*this, kFirstSpin + k);
+    spin.SetBuddy(kFirstThresholdEdit + k);
+    spin.SetRange(0, kMaxCode);
   }
   return true;
 }
@@ -92,6 +88,11 @@ void CCommonPage::OnControlFocusIn(int id) {
   if (IsPageEdit(id)) Reread();
 }
 
+bool CCommonPage::OnDeltaPos(int id, int delta) {
+  if (id >= kFirstSpin && id < kFirstSpin + kThresholdCount) StepThreshold(id - kFirstSpin, delta);
+  return true;
+}
+
 void CCommonPage::OnHelp() {
   if (showHelp) showHelp(kParameterPageHelpContext);
 }
@@ -103,7 +104,7 @@ void CCommonPage::Reread() {
   for (int i = 0; i < kThresholdCount; ++i) {
     codes[i] = VoltsToCode(volts[i]);
     volts[i] = CodeToVolts(codes[i]);
-    if (auto* spin = Control<CUpDown>(kFirstSpin + i)) spin->SetPos(codes[i]);
+    CUpDown(*this, kFirstSpin + i).SetPos(codes[i]);
   }
   UpdateData(false);
   if (!valid) SelectFailedField(*this);

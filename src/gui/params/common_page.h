@@ -1,9 +1,9 @@
 // CCommonPage: the page "Общие" with the four sensor thresholds, start-up delay and current kind.
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "gui/framework/property_page.h"
 #include "gui/framework/tool_tips.h"
@@ -17,8 +17,6 @@ class CAlgorithm;
 // Thresholds are held in volts; every focus entry into an edit and every radio click snaps them
 // up to their codes (Reread), and the spins step from the last snapped code.
 class CCommonPage : public CPropertyPage {
-  Q_OBJECT
-
  public:
   explicit CCommonPage(CAlgorithm& algorithm, ShowHelpFunction showHelp = {});
 
@@ -33,17 +31,19 @@ class CCommonPage : public CPropertyPage {
   bool OnInitDialog() override;
   void OnCommand(int id) override;
   void OnControlFocusIn(int id) override;
+  // A step of a threshold's spin: StepThreshold.
+  bool OnDeltaPos(int id, int delta) override;
   void OnHelp() override;
 
  private:
   [[nodiscard]] bool DiffersFromCurrent() const;
 
-  CToolTips toolTips{this};
+  CToolTips toolTips{*this};
   CAlgorithm* algorithm;
   ShowHelpFunction showHelp;
   std::array<std::uint8_t, 4> codes{};
   std::array<double, 4> volts{};
-  std::array<QString, 4> binaryTexts;
+  std::array<std::string, 4> binaryTexts;
   std::uint8_t startDelay = 0;
   int sensorCurrent = 0;
 };

@@ -9,26 +9,24 @@
 
 namespace lunda {
 
-std::unique_ptr<CAppPropSheet> CreateParameterSheet(CAlgorithm& algorithm, QWidget* owner,
-                                                    ShowHelpFunction showHelp) {
+ParameterSheet CreateParameterSheet(CAlgorithm& algorithm, CDialog* owner,
+                                    ShowHelpFunction showHelp) {
+  ParameterSheet result;
   // The whole row text, however long: a window caption has no 255-character limit to cut to.
-  const QString caption = QString::fromStdString(Cp1251ToUtf8(FormatListItem(algorithm)));
-  auto sheet = std::make_unique<CAppPropSheet>(caption, owner);
-  std::vector<CPropertyPage*> pages{new CCommonPage(algorithm, showHelp)};
+  result.sheet = std::make_unique<CAppPropSheet>(Cp1251ToUtf8(FormatListItem(algorithm)), owner);
+  result.pages.push_back(std::make_unique<CCommonPage>(algorithm, showHelp));
   for (int c = 0; c < kChannelCount; ++c) {
-    pages.push_back(new CChannelPage(algorithm, c * kDelaysPerChannel, showHelp));
+    result.pages.push_back(
+        std::make_unique<CChannelPage>(algorithm, c * kDelaysPerChannel, showHelp));
   }
-  for (CPropertyPage* page : pages) sheet->AddPage(page);
-  // The sheet only refers to its pages; they go once it is gone, when nothing can reach them.
-  QObject::connect(sheet.get(), &QObject::destroyed, [pages] {
-    for (CPropertyPage* page : pages) delete page;
-  });
-  return sheet;
+  for (const auto& page : result.pages) result.sheet->AddPage(page.get());
+  return result;
 }
 
-void EditParameters(CAlgorithm& algorithm, QWidget* owner, ShowHelpFunction showHelp) {
+void EditParameters(CAlgorithm& algorithm, CDialog* owner, ShowHelpFunction showHelp) {
   // OK, Cancel and the close box all end here alike: what was applied is already in current.
-  CreateParameterSheet(algorithm, owner, std::move(showHelp))->DoModal();
+  const ParameterSheet parameters = CreateParameterSheet(algorithm, owner, std::move(showHelp));
+  parameters.sheet->DoModal();
 }
 
 }  // namespace lunda

@@ -2,25 +2,30 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include "gui/framework/property_page.h"
 #include "gui/params/app_prop_sheet.h"
 #include "gui/params/page_help.h"
-
-class QWidget;
 
 namespace lunda {
 
 class CAlgorithm;
 
-// Runs CAppPropSheet with the pages "Общие" and "Канал 1".."Канал 3" modally over owner.
-// OK and "&Применить" write the pages into algorithm.current; nothing else is changed.
-// Help on any page calls showHelp with kParameterPageHelpContext.
-void EditParameters(CAlgorithm& algorithm, QWidget* owner, ShowHelpFunction showHelp = {});
+// The sheet with the pages "Общие" and "Канал 1".."Канал 3", which it owns as the main window's
+// handler owns them: they outlive its run and die with it.
+struct ParameterSheet {
+  std::vector<std::unique_ptr<CPropertyPage>> pages;
+  std::unique_ptr<CAppPropSheet> sheet;
+};
 
-// The same sheet, built but not run (EditParameters runs it; pictures show it). Its four pages
-// are deleted with it.
-[[nodiscard]] std::unique_ptr<CAppPropSheet> CreateParameterSheet(CAlgorithm& algorithm,
-                                                                  QWidget* owner,
-                                                                  ShowHelpFunction showHelp = {});
+// Builds the sheet over algorithm, not yet run (EditParameters runs it; pictures show it).
+[[nodiscard]] ParameterSheet CreateParameterSheet(CAlgorithm& algorithm, CDialog* owner,
+                                                  ShowHelpFunction showHelp = {});
+
+// Runs the sheet modally over owner. OK and "&Применить" write the pages into
+// algorithm.current; nothing else is changed. Help on any page calls showHelp with
+// kParameterPageHelpContext.
+void EditParameters(CAlgorithm& algorithm, CDialog* owner, ShowHelpFunction showHelp = {});
 
 }  // namespace lunda

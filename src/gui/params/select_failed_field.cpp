@@ -1,12 +1,10 @@
 // Selecting the whole text of the page's focused edit.
 #include "gui/params/select_failed_field.h"
 
-#include <QLineEdit>
+#include "gui/framework/dialog.h"
 
 namespace lunda {
 
-void SelectFailedField(const QWidget& page) {
-  if (auto* edit = qobject_cast<QLineEdit*>(page.focusWidget())) edit->selectAll();
-}
+void SelectFailedField(CDialog& page) { page.Window().SelectText(page.GetFocusId()); }
 
 }  // namespace lunda

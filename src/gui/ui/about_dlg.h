@@ -7,7 +7,7 @@ namespace lunda {
 
 class CAboutDlg : public CDialog {
  public:
-  explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(100, parent) {}
+  explicit CAboutDlg(CDialog* parent = nullptr) : CDialog(100, parent) {}
 };
 
 }  // namespace lunda

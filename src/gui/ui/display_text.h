@@ -1,15 +1,15 @@
-// Algorithm texts, kept as the files' Windows-1251 bytes, made readable for the widgets.
+// Algorithm texts, kept as the files' Windows-1251 bytes, in the UTF-8 the dialogs take.
 #pragma once
 
-#include <QString>
+#include <string>
 #include <string_view>
 
 #include "algorithm/cp1251.h"
 
 namespace lunda {
 
-[[nodiscard]] inline QString ToDisplayText(std::string_view cp1251Text) {
-  return QString::fromStdString(Cp1251ToUtf8(cp1251Text));
+[[nodiscard]] inline std::string ToDisplayText(std::string_view cp1251Text) {
+  return Cp1251ToUtf8(cp1251Text);
 }
 
 }  // namespace lunda

@@ -1,22 +1,17 @@
 // CMainDlg: the main window, template 102: the algorithm list, its description and the commands.
 #pragma once
 
-#include <QIcon>
-#include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "algorithm/catalogue.h"
 #include "gui/framework/dialog.h"
+#include "gui/framework/tool_tips.h"
+#include "gui/ui/algorithm_list_box.h"
 #include "gui/ui/main_window_commands.h"
 
-class QListWidgetItem;
-class QMenu;
-
 namespace lunda {
-
-class CAlgorithmListBox;
-class CToolTips;
 
 inline constexpr int kIdAlgorithmList = 1000;
 inline constexpr int kIdDescription = 1001;
@@ -24,23 +19,18 @@ inline constexpr int kIdParameters = 3;
 inline constexpr int kIdDefaults = 4;
 inline constexpr int kIdHelpButton = 9;
 
-// Window-menu commands, numbered as the classic system menu numbers them.
+// The window-menu entry "&О программе...".
 inline constexpr int kIdmAbout = 0x0010;
-inline constexpr int kScMinimize = 0xF020;
-inline constexpr int kScClose = 0xF060;
 
 inline constexpr std::uint32_t kMainWindowHelpContext = 0x20000;
 
 class CMainDlg : public CDialog {
-  Q_OBJECT
-
  public:
   using HelpFunction = std::function<void(std::uint32_t contextId)>;
 
   // Shows catalogue, which must outlive the window; commands and showHelp run the buttons.
   CMainDlg(const AlgorithmCatalogue& catalogue, MainWindowCommands commands, HelpFunction showHelp,
-           QWidget* parent = nullptr);
-  ~CMainDlg() override;
+           CDialog* parent = nullptr);
 
   // The algorithm of the selected row, found by the row's position; null when no row is
   // selected.
@@ -53,38 +43,32 @@ class CMainDlg : public CDialog {
   void OnDefaults();
   // "Помощь".
   void OnHelpButton();
-  // A window-menu command: the About box, minimise or close.
-  void OnSysCommand(int id);
-  // The window menu: the platform's system menu cannot be extended from Qt, so the window
-  // offers its own on a right click on its background and on Alt+Space.
-  [[nodiscard]] QMenu* SystemMenu() const { return systemMenu_; }
 
  protected:
-  QWidget* CreateControl(const ControlTemplate& control, QWidget* parent) override;
   bool OnInitDialog() override;
   void DoDataExchange(DataExchange& dx) override;
   void OnCommand(int id) override;
+  void OnSelChange(int id) override;
+  void OnDoubleClick(int id) override;
+  std::optional<OwnerDrawnRow> OnDrawItem(int id, int row) override;
+  // The About entry of the window menu.
+  void OnSysCommand(int id) override;
   // "Запись": the write sequence on the selected algorithm; the window stays open.
   void OnOK() override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void BuildSystemMenu();
   void SetUpToolTips();
   void FillList();
   // Puts the selected algorithm's current row text back into its row.
   void RefreshSelectedRow();
   void EnableDefaultsFor(const CAlgorithm* algorithm);
-  void OnRowDoubleClicked(QListWidgetItem* item);
 
   const AlgorithmCatalogue& catalogue_;
   MainWindowCommands commands_;
   HelpFunction showHelp_;
-  CToolTips* toolTips_ = nullptr;
-  CAlgorithmListBox* algorithmList_ = nullptr;
-  QString descriptionText_;
-  QIcon icon_;
-  QMenu* systemMenu_ = nullptr;
+  CToolTips toolTips_{*this};
+  CAlgorithmListBox algorithmList_;
+  std::string descriptionText_;
 };
 
 }  // namespace lunda

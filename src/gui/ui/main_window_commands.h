@@ -4,17 +4,16 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace lunda {
 
 class CAlgorithm;
+class CDialog;
 
 struct MainWindowCommands {
   // "Параметры" and a double click: runs the parameter sheet modally over owner.
-  std::function<void(CAlgorithm&, QWidget* owner)> editParameters;
+  std::function<void(CAlgorithm&, CDialog& owner)> editParameters;
   // "Запись", the OK command: the whole write sequence.
-  std::function<void(CAlgorithm&, QWidget* owner)> write;
+  std::function<void(CAlgorithm&, CDialog& owner)> write;
 };
 
 }  // namespace lunda

@@ -1,8 +1,6 @@
 // CPrepareDlg: tells the user how to put the controller into programming mode.
 #pragma once
 
-#include <QWidget>
-
 #include "gui/framework/dialog.h"
 
 namespace lunda {
@@ -12,7 +10,7 @@ class CPrepareDlg : public CDialog {
  public:
   static constexpr int kTemplateId = 135;
 
-  explicit CPrepareDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
+  explicit CPrepareDlg(CDialog* parent = nullptr) : CDialog(kTemplateId, parent) {}
 };
 
 }  // namespace lunda

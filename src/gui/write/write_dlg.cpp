@@ -2,30 +2,29 @@
 // the half minute a write takes.
 #include "gui/write/write_dlg.h"
 
-#include <QProgressBar>
 #include <system_error>
 #include <utility>
 
 #include "gui/framework/message_box.h"
+#include "gui/framework/progress_bar.h"
 #include "gui/framework/resources.h"
 
 namespace lunda {
 namespace {
 
 constexpr int kIdsCannotStartWrite = 1321;
+constexpr int kTimerId = 1;
 
 }  // namespace
 
 std::thread StartStdThread(std::function<void()> body) { return std::thread(std::move(body)); }
 
 CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
-                     QWidget* parent, ThreadStarter startThread)
+                     CDialog* parent, ThreadStarter startThread)
     : CDialog(kTemplateId, parent),
       transmitter(port, clock, scheduler),
       startThread(std::move(startThread)) {
   job.algorithm = &algorithm;
-  timer.setInterval(kTimerPeriodMs);
-  connect(&timer, &QTimer::timeout, this, &CWriteDlg::OnTimer);
 }
 
 CWriteDlg::~CWriteDlg() {
@@ -36,18 +35,17 @@ bool CWriteDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (started) return true;  // one transmission per dialog, however often it is shown
   started = true;
-  if (auto* bar = Control<QProgressBar>(kProgressId)) {
-    bar->setRange(0, static_cast<int>(job.algorithm->imageSize));
-    bar->setValue(0);
-  }
-  timer.start();
+  CProgressCtrl bar(*this, kProgressId);
+  bar.SetRange(0, static_cast<int>(job.algorithm->imageSize));
+  bar.SetPos(0);
+  SetTimer(kTimerId, kTimerPeriodMs);
   job.bytesSent.store(0, std::memory_order_relaxed);
   try {
     thread = startThread([this] { Transmit(); });
   } catch (const std::system_error& error) {
     // Waiting for a thread that does not exist would keep the dialog open for ever; the first
     // tick reports it instead, once the dialog is on screen.
-    startError = LoadString(kIdsCannotStartWrite).arg(QString::fromLocal8Bit(error.what()));
+    startError = FormatString(LoadString(kIdsCannotStartWrite), {error.what()});
   }
   return true;
 }
@@ -57,10 +55,11 @@ void CWriteDlg::Transmit() {
   ended.store(true, std::memory_order_release);
 }
 
-void CWriteDlg::OnTimer() {
+void CWriteDlg::OnTimer(int id) {
+  if (id != kTimerId) return;
   ShowProgress();
-  if (!startError.isEmpty()) {
-    timer.stop();
+  if (!startError.empty()) {
+    KillTimer(kTimerId);
     MessageBox(this, startError, MessageIcon::kError);
     EndDialog(kTransmitNotStarted);
   } else if (ThreadEnded()) {
@@ -79,14 +78,14 @@ void CWriteDlg::OnCancel() {
 }
 
 void CWriteDlg::Finish() {
-  timer.stop();
+  KillTimer(kTimerId);
   if (thread.joinable()) thread.join();
   ShowProgress();
   EndDialog(exitCode);
 }
 
 void CWriteDlg::ShowProgress() {
-  if (auto* bar = Control<QProgressBar>(kProgressId)) bar->setValue(static_cast<int>(BytesSent()));
+  CProgressCtrl(*this, kProgressId).SetPos(static_cast<int>(BytesSent()));
 }
 
 }  // namespace lunda

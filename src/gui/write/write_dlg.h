@@ -1,12 +1,10 @@
 // CWriteDlg: the progress dialog that runs the transmit thread and closes when it has ended.
 #pragma once
 
-#include <QString>
-#include <QTimer>
-#include <QWidget>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <thread>
 
 #include "algorithm/algorithm.h"
@@ -39,7 +37,7 @@ class CWriteDlg : public CDialog {
 
   // algorithm, port, clock and scheduler must outlive the dialog.
   CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
-            QWidget* parent, ThreadStarter startThread = &StartStdThread);
+            CDialog* parent, ThreadStarter startThread = &StartStdThread);
   // Waits for the thread if it still runs, since it uses the dialog's job.
   ~CWriteDlg() override;
   CWriteDlg(const CWriteDlg&) = delete;
@@ -55,10 +53,10 @@ class CWriteDlg : public CDialog {
   bool OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
+  void OnTimer(int id) override;
 
  private:
   void Transmit();
-  void OnTimer();
   [[nodiscard]] bool ThreadEnded() const { return ended.load(std::memory_order_acquire); }
   // Joins the ended thread and closes with its exit code.
   void Finish();
@@ -71,8 +69,7 @@ class CWriteDlg : public CDialog {
   bool started = false;
   int exitCode = kTransmitNotStarted;  // written by the thread before it sets ended
   std::atomic<bool> ended{false};
-  QString startError;  // why the thread could not be created
-  QTimer timer;
+  std::string startError;  // why the thread could not be created
 };
 
 }  // namespace lunda

@@ -1,15 +1,15 @@
 // RunWriteSequence: from "Запись" to a programmed controller and the port back at rest.
 #include "gui/write/write_sequence.h"
 
-#include <QDateTime>
 #include <chrono>
-#include <iostream>
+#include <ctime>
 
 #include "algorithm/algorithm.h"
 #include "device/lpt_transmitter.h"
 #include "device/port.h"
 #include "device/simulated_controller.h"
 #include "device/transfer_report.h"
+#include "gui/framework/application.h"
 #include "gui/framework/dialog_ids.h"
 #include "gui/framework/message_box.h"
 #include "gui/framework/resources.h"
@@ -26,9 +26,15 @@ constexpr int kIdsWriteBroken = 1322;
 // The controller needs the rest level steady before the first bit and after the last.
 constexpr auto kSettle = std::chrono::milliseconds(100);
 
+CalendarDate Today() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+}
+
 // Shows the date and instruction dialogs until the user starts the write (true, with date set
 // to the picked one) or leaves the date dialog (false).
-bool AskDate(QWidget* owner, QDateTime& date) {
+bool AskDate(CDialog* owner, CalendarDate& date) {
   CDateDlg dateDlg(owner);
   for (;;) {
     dateDlg.date = date;
@@ -41,15 +47,15 @@ bool AskDate(QWidget* owner, QDateTime& date) {
 
 }  // namespace
 
-void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, QWidget* owner) {
-  // The verdict printed after this write covers this write alone.
+void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, CDialog* owner) {
+  // The verdict reported after this write covers this write alone.
   if (environment.simulator) environment.simulator->Reset();
   environment.port.Write(kPortRestLevel);
   environment.clock.Sleep(kSettle);
 
-  QDateTime date = QDateTime::currentDateTime();
+  CalendarDate date = Today();
   if (!AskDate(owner, date)) return;
-  if (!algorithm.PatchImage(ToCalendarDate(date.date()))) {
+  if (!algorithm.PatchImage(date)) {
     MessageBox(owner, LoadString(kIdsCannotBuildImage), MessageIcon::kError);
     return;
   }
@@ -68,18 +74,18 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   environment.port.Write(kPortRestLevel);
 
   if (environment.simulator) {
-    std::cerr << "Scheduling: " << SchedulingModeName(scheduling) << "\n"
-              << FormatTransferReport(environment.simulator->Report());
+    ShowDiagnosticText("Scheduling: " + std::string(SchedulingModeName(scheduling)) + "\n" +
+                           FormatTransferReport(environment.simulator->Report()),
+                       owner);
   }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.
   if (const std::optional<PortFault> fault = environment.port.LastFault();
       result == kTransmitPortFailed && fault) {
     MessageBox(owner,
-               LoadString(kIdsWriteBroken)
-                   .arg(QString::fromStdString(DescribeInRussian(*fault)))
-                   .arg(bytesSent)
-                   .arg(algorithm.imageSize),
+               FormatString(LoadString(kIdsWriteBroken),
+                            {DescribeInRussian(*fault), std::to_string(bytesSent),
+                             std::to_string(algorithm.imageSize)}),
                MessageIcon::kError);
   }
 }

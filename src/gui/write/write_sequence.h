@@ -1,11 +1,13 @@
 // "Запись": the date, the instructions, the patch and the transmission with its progress dialog.
 #pragma once
 
-class QWidget;
+#include <functional>
+#include <string_view>
 
 namespace lunda {
 
 class CAlgorithm;
+class CDialog;
 class Clock;
 class Port;
 class Scheduler;
@@ -16,11 +18,11 @@ struct WriteEnvironment {
   Clock& clock;          // the high-resolution counter the transmitter and the waits use
   Scheduler& scheduler;  // raises the transmit thread for the length of the transmission
   // Set when the port is the simulated controller: its verdict, with the scheduling the transmit
-  // thread got, goes to standard error after each write, since the window shows no message.
+  // thread got, is reported after each write, since the window shows no message.
   SimulatedController* simulator = nullptr;
 };
 
 // Runs the whole sequence modally over owner; returns when the port is back at rest.
-void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, QWidget* owner);
+void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm, CDialog* owner);
 
 }  // namespace lunda

@@ -7,8 +7,6 @@
 
 namespace lunda {
 
-std::wstring Utf8ToWide(std::string_view utf8Text) { return MultiByteToWide(utf8Text, CP_UTF8); }
-
 MessageBoxReporter::MessageBoxReporter(std::string caption) : caption_(Utf8ToWide(caption)) {}
 
 void MessageBoxReporter::ShowError(std::string_view utf8Text) {

@@ -20,7 +20,4 @@ class MessageBoxReporter : public ErrorReporter {
   std::wstring caption_;
 };
 
-// Our texts are UTF-8; the wide calls take UTF-16. Invalid bytes become U+FFFD.
-[[nodiscard]] std::wstring Utf8ToWide(std::string_view utf8Text);
-
 }  // namespace lunda

@@ -1,0 +1,31 @@
+// The string table read from the embedded res/strings.json, for builds without string resources.
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "gui/framework/embedded_resources.h"
+#include "gui/framework/resources.h"
+
+namespace lunda {
+namespace {
+
+std::map<int, std::string> ReadStringTable() {
+  std::map<int, std::string> table;
+  const auto json = EmbeddedResource("strings.json");
+  if (!json) return table;
+  const nlohmann::json o = nlohmann::json::parse(*json, nullptr, false);
+  if (!o.is_object()) return table;
+  for (const auto& [key, value] : o.items()) {
+    if (value.is_string()) table.emplace(std::stoi(key), value.get<std::string>());
+  }
+  return table;
+}
+
+}  // namespace
+
+std::string LoadString(int id) {
+  static const std::map<int, std::string> table = ReadStringTable();
+  const auto it = table.find(id);
+  return it != table.end() ? it->second : std::string();
+}
+
+}  // namespace lunda

@@ -1,0 +1,247 @@
+// The GUI driver on Qt: QTest events sent to the widgets of the Qt backend.
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "gui/framework/property_sheet.h"
+#include "gui/framework/qt/qt_dialog_window.h"
+#include "gui/framework/qt/qt_sheet_window.h"
+#include "gui_driver.h"
+
+namespace lunda::test {
+namespace {
+
+QtDialogWindow& WindowOf(const CDialog& dialog) { return QtDialogWindow::Of(dialog); }
+
+QWidget* ControlOf(const CDialog& dialog, int id) { return WindowOf(dialog).Control(id); }
+
+// Where a scrolling control takes the pointer.
+QWidget* PointerTarget(QWidget* control) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(control);
+  return area ? area->viewport() : control;
+}
+
+QListWidget& ListOf(const CDialog& dialog, int id) {
+  return *qobject_cast<QListWidget*>(ControlOf(dialog, id));
+}
+
+QPoint RowCenter(const CDialog& dialog, int listId, int row) {
+  QListWidget& list = ListOf(dialog, listId);
+  return list.visualItemRect(list.item(row)).center();
+}
+
+Rgb ToRgb(const QColor& color) {
+  return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+          static_cast<std::uint8_t>(color.blue())};
+}
+
+}  // namespace
+
+struct Poller::State {
+  explicit State(std::function<void()> f) : tick(std::move(f)) {}
+  std::function<void()> tick;
+  QTimer timer;
+};
+
+Poller::Poller(std::function<void()> tick) : state_(new State(std::move(tick))) {
+  // Re-armed before the tick runs: a running timer does not fire again inside a modal loop that
+  // its own tick opened, a freshly started one does.
+  state_->timer.setSingleShot(true);
+  state_->timer.setInterval(2);
+  QObject::connect(&state_->timer, &QTimer::timeout, [state = state_] {
+    state->timer.start();
+    state->tick();
+  });
+  state_->timer.start();
+}
+
+Poller::~Poller() { delete state_; }
+
+void ProcessEvents() { QApplication::processEvents(); }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  return QTest::qWaitFor(condition, timeoutMs);
+}
+
+bool ShowActive(CDialog& dialog) {
+  QWidget& window = WindowOf(dialog);
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+bool IsActive(const CDialog& dialog) {
+  const QWidget& window = WindowOf(dialog);
+  // A tool window (the progress dialog) is shown without being activated.
+  const bool tool = (window.windowFlags() & Qt::WindowType_Mask) == Qt::Tool;
+  return window.isVisible() && (tool || QApplication::activeWindow() == &window);
+}
+
+void Click(CDialog& dialog, int id) {
+  QTest::mouseClick(PointerTarget(ControlOf(dialog, id)), Qt::LeftButton);
+}
+
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
+  QTest::mouseClick(ListOf(dialog, listId).viewport(), Qt::LeftButton,
+                    withControl ? Qt::ControlModifier : Qt::NoModifier,
+                    RowCenter(dialog, listId, row));
+}
+
+void DoubleClickRow(CDialog& dialog, int listId, int row) {
+  ClickRow(dialog, listId, row);
+  QTest::mouseDClick(ListOf(dialog, listId).viewport(), Qt::LeftButton, {},
+                     RowCenter(dialog, listId, row));
+}
+
+void ClickArrow(CDialog& dialog, int upDownId, int direction) {
+  const Qt::ArrowType arrow = direction > 0 ? Qt::UpArrow : Qt::DownArrow;
+  for (QToolButton* button : ControlOf(dialog, upDownId)->findChildren<QToolButton*>()) {
+    if (button->arrowType() == arrow) QTest::mouseClick(button, Qt::LeftButton);
+  }
+}
+
+void ClickTab(CPropertySheet& sheet, int index) {
+  QTabBar* tabs = dynamic_cast<QtSheetWindow&>(WindowOf(sheet)).Tabs();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+std::string TabText(CPropertySheet& sheet, int index) {
+  return dynamic_cast<QtSheetWindow&>(WindowOf(sheet)).Tabs()->tabText(index).toStdString();
+}
+
+void Type(CDialog& dialog, int id, std::string_view text) {
+  QWidget* edit = ControlOf(dialog, id);
+  Click(dialog, id);
+  dialog.Window().SelectText(id);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  for (const QChar c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+void Press(Key key) {
+  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,  Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
+                                      Qt::Key_Down, Qt::Key_End,    Qt::Key_F1,     Qt::Key_Space};
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) focus = QApplication::activeWindow();
+  QTest::keyClick(focus, kKeys[static_cast<int>(key)],
+                  key == Key::kControlSpace ? Qt::ControlModifier : Qt::NoModifier);
+}
+
+void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
+
+void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
+  auto* picker = qobject_cast<QDateEdit*>(ControlOf(dialog, id));
+  picker->setDate(QDate(date.year, date.month, date.day));
+}
+
+std::vector<std::string> WindowMenu(CDialog& dialog) {
+  std::vector<std::string> items;
+  if (QMenu* menu = WindowOf(dialog).WindowMenu()) {
+    for (const QAction* action : menu->actions()) {
+      items.push_back(action->isSeparator() ? std::string() : action->text().toStdString());
+    }
+  }
+  return items;
+}
+
+void ChooseWindowMenuItem(CDialog& dialog, int command) {
+  QtDialogWindow& window = WindowOf(dialog);
+  // Opened as the user opens it, by a right click on the window's background.
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), window.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(&window, &click);
+  QMenu* menu = window.WindowMenu();
+  static_cast<void>(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+  menu->hide();
+  for (QAction* action : menu->actions()) {
+    if (action->data().toInt() == command) action->trigger();
+  }
+}
+
+bool ShowsTextStart(CDialog& dialog, int id) {
+  auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id));
+  return line && line->cursorPosition() == 0;
+}
+
+bool IsDroppedDown(CDialog& dialog, int id) {
+  auto* combo = qobject_cast<QComboBox*>(ControlOf(dialog, id));
+  return combo && combo->view()->isVisible();
+}
+
+std::string SelectedText(CDialog& dialog, int id) {
+  if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) {
+    return line->selectedText().toStdString();
+  }
+  return {};
+}
+
+std::string ToolTip(CDialog& dialog, int id) {
+  QWidget* control = PointerTarget(ControlOf(dialog, id));
+  QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), control->mapToGlobal(QPoint(3, 3)));
+  QApplication::sendEvent(control, &hover);
+  if (!QToolTip::isVisible()) return {};
+  QTextDocument document;
+  document.setHtml(QToolTip::text());
+  QToolTip::hideText();
+  return document.toPlainText()
+      .replace(QChar(0x2028), QLatin1Char(' '))
+      .replace(QLatin1Char('\n'), QLatin1Char(' '))
+      .toStdString();
+}
+
+bool CanScrollVertically(CDialog& dialog, int id) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
+  return area && area->verticalScrollBar()->maximum() > 0 &&
+         !area->horizontalScrollBar()->isVisible();
+}
+
+bool IsScrolledDown(CDialog& dialog, int id) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
+  return area && area->verticalScrollBar()->value() > 0;
+}
+
+bool IsReadOnly(CDialog& dialog, int id) {
+  if (auto* text = qobject_cast<QPlainTextEdit*>(ControlOf(dialog, id))) return text->isReadOnly();
+  if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) return line->isReadOnly();
+  return false;
+}
+
+void UsePlainPixels(CDialog& dialog, int listId) {
+  QListWidget& list = ListOf(dialog, listId);
+  QFont font = list.font();
+  font.setStyleStrategy(QFont::NoAntialias);
+  list.setFont(font);
+}
+
+RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
+  QListWidget& list = ListOf(dialog, listId);
+  const QImage image = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRect rect = list.visualItemRect(list.item(row));
+  RowPicture picture;
+  picture.width = rect.width();
+  picture.height = rect.height();
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      picture.pixels.push_back(ToRgb(image.pixelColor(x, y)));
+    }
+  }
+  picture.highlight = ToRgb(list.palette().color(QPalette::Active, QPalette::Highlight));
+  picture.background = ToRgb(list.palette().color(QPalette::Active, QPalette::Base));
+  return picture;
+}
+
+}  // namespace lunda::test

@@ -1,0 +1,342 @@
+// The GUI driver on Win32: mouse and key messages to the system's controls, and the messages
+// they post delivered as the running dialog's message loop would.
+
+#include <chrono>
+#include <map>
+
+#include "gui/framework/property_sheet.h"
+#include "gui/framework/win32/win32_dialog_window.h"
+#include "gui/framework/win32/win32_sheet_window.h"
+#include "gui/framework/win32/windows_api.h"
+#include "gui_driver.h"
+#include "platform/win32/wide_text.h"
+
+namespace lunda::test {
+namespace {
+
+Win32DialogWindow& WindowOf(const CDialog& dialog) { return Win32DialogWindow::Of(dialog); }
+
+HWND ItemOf(const CDialog& dialog, int id) { return WindowOf(dialog).Item(id); }
+
+// Ctrl held down for the controls that ask the key state, as a user's hand would hold it.
+class ControlKeyHeld {
+ public:
+  explicit ControlKeyHeld(bool held) : held_(held) {
+    if (held_) SetControl(0x80);
+  }
+  ~ControlKeyHeld() {
+    if (held_) SetControl(0);
+  }
+
+ private:
+  static void SetControl(BYTE state) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+    SetKeyboardState(keys);
+  }
+  bool held_;
+};
+
+// A click reaches only an enabled control of an enabled window.
+void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false) {
+  if (!window || !IsWindowEnabled(window) || !IsWindowEnabled(GetAncestor(window, GA_ROOT))) {
+    return;
+  }
+  const ControlKeyHeld control(withControl);
+  const WPARAM keys = withControl ? MK_CONTROL : 0;
+  const LPARAM point = MAKELPARAM(at.x, at.y);
+  SendMessageW(window, WM_MOUSEMOVE, keys, point);
+  SendMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
+  SendMessageW(window, WM_LBUTTONUP, keys, point);
+  if (twice) {
+    SendMessageW(window, WM_LBUTTONDBLCLK, keys | MK_LBUTTON, point);
+    SendMessageW(window, WM_LBUTTONUP, keys, point);
+  }
+  ProcessEvents();
+}
+
+POINT Center(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+RECT ClientRect(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+RECT RowRect(const CDialog& dialog, int listId, int row) {
+  RECT rect{};
+  SendMessageW(ItemOf(dialog, listId), LB_GETITEMRECT, static_cast<WPARAM>(row),
+               reinterpret_cast<LPARAM>(&rect));
+  return rect;
+}
+
+SCROLLINFO VerticalScroll(HWND window) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  GetScrollInfo(window, SB_VERT, &info);
+  return info;
+}
+
+Rgb ToRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
+
+std::map<UINT_PTR, std::function<void()>*>& Ticks() {
+  static std::map<UINT_PTR, std::function<void()>*> ticks;
+  return ticks;
+}
+
+void CALLBACK OnPollTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto it = Ticks().find(id);
+  if (it != Ticks().end()) (*it->second)();
+}
+
+}  // namespace
+
+struct Poller::State {
+  std::function<void()> tick;
+  UINT_PTR timer = 0;
+};
+
+// A thread timer: its ticks are dispatched by whatever loop runs, nested modal loops included.
+Poller::Poller(std::function<void()> tick) : state_(new State{std::move(tick)}) {
+  state_->timer = SetTimer(nullptr, 0, 2, OnPollTimer);
+  Ticks()[state_->timer] = &state_->tick;
+}
+
+Poller::~Poller() {
+  KillTimer(nullptr, state_->timer);
+  Ticks().erase(state_->timer);
+  delete state_;
+}
+
+void ProcessEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    ProcessEvents();
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
+  }
+}
+
+bool ShowActive(CDialog& dialog) {
+  HWND window = WindowOf(dialog).Handle();
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+  return WaitUntil([&dialog] { return IsActive(dialog); });
+}
+
+bool IsActive(const CDialog& dialog) {
+  HWND window = WindowOf(dialog).Handle();
+  return window != nullptr && IsWindowVisible(window) && GetActiveWindow() == window;
+}
+
+void Click(CDialog& dialog, int id) {
+  HWND item = ItemOf(dialog, id);
+  ClickAt(item, Center(ClientRect(item)));
+}
+
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
+  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), false, withControl);
+}
+
+void DoubleClickRow(CDialog& dialog, int listId, int row) {
+  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), true);
+}
+
+void ClickArrow(CDialog& dialog, int upDownId, int direction) {
+  HWND arrows = ItemOf(dialog, upDownId);
+  const RECT rect = ClientRect(arrows);
+  const LONG quarter = (rect.bottom - rect.top) / 4;
+  ClickAt(arrows, {(rect.left + rect.right) / 2, direction > 0 ? quarter : rect.bottom - quarter});
+}
+
+void ClickTab(CPropertySheet& sheet, int index) {
+  HWND tabs = dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl();
+  RECT rect{};
+  TabCtrl_GetItemRect(tabs, index, &rect);
+  ClickAt(tabs, Center(rect));
+}
+
+std::string TabText(CPropertySheet& sheet, int index) {
+  wchar_t text[64] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl(), TCM_GETITEMW,
+               static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return WideToUtf8(text);
+}
+
+void Type(CDialog& dialog, int id, std::string_view text) {
+  HWND edit = ItemOf(dialog, id);
+  Click(dialog, id);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+  for (const wchar_t c : Utf8ToWide(text)) SendMessageW(edit, WM_CHAR, c, 1);
+  ProcessEvents();
+}
+
+void Press(Key key) {
+  static constexpr WPARAM kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_UP,
+                                     VK_DOWN, VK_END,    VK_F1,     VK_SPACE};
+  const WPARAM vk = kKeys[static_cast<int>(key)];
+  const ControlKeyHeld control(key == Key::kControlSpace);
+  HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC))
+                      << 16;
+  PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
+  PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3ll << 30));
+  ProcessEvents();
+}
+
+void CloseBox(CDialog& dialog) {
+  SendMessageW(WindowOf(dialog).Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ProcessEvents();
+}
+
+void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(date.year);
+  time.wMonth = static_cast<WORD>(date.month);
+  time.wDay = static_cast<WORD>(date.day);
+  time.wHour = 12;
+  SendMessageW(ItemOf(dialog, id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+std::vector<std::string> WindowMenu(CDialog& dialog) {
+  std::vector<std::string> items;
+  HMENU menu = GetSystemMenu(WindowOf(dialog).Handle(), FALSE);
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[256] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+    items.push_back(WideToUtf8(text));
+  }
+  return items;
+}
+
+void ChooseWindowMenuItem(CDialog& dialog, int command) {
+  SendMessageW(WindowOf(dialog).Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+  ProcessEvents();
+}
+
+bool ShowsTextStart(CDialog& dialog, int id) {
+  const LRESULT first = SendMessageW(ItemOf(dialog, id), EM_CHARFROMPOS, 0, MAKELPARAM(3, 3));
+  return LOWORD(first) == 0;
+}
+
+bool IsDroppedDown(CDialog& dialog, int id) {
+  return SendMessageW(ItemOf(dialog, id), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+std::string SelectedText(CDialog& dialog, int id) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(ItemOf(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = Utf8ToWide(dialog.GetDlgItemText(id));
+  return WideToUtf8(std::wstring_view(text).substr(start, end - start));
+}
+
+std::string ToolTip(CDialog& dialog, int id) {
+  wchar_t text[1024] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = WindowOf(dialog).Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(ItemOf(dialog, id));
+  tool.lpszText = text;
+  SendMessageW(WindowOf(dialog).ToolTipWindow(), TTM_GETTEXTW, 1024,
+               reinterpret_cast<LPARAM>(&tool));
+  return WideToUtf8(text);
+}
+
+bool IsList(HWND item) {
+  wchar_t name[16] = {};
+  GetClassNameW(item, name, 16);
+  return lstrcmpiW(name, L"ListBox") == 0;
+}
+
+bool CanScrollVertically(CDialog& dialog, int id) {
+  HWND item = ItemOf(dialog, id);
+  if ((GetWindowLongW(item, GWL_STYLE) & WS_HSCROLL) != 0) return false;
+  if (IsList(item)) {
+    const LRESULT rows = SendMessageW(item, LB_GETCOUNT, 0, 0);
+    const LRESULT rowHeight = SendMessageW(item, LB_GETITEMHEIGHT, 0, 0);
+    return rows * rowHeight > ClientRect(item).bottom;
+  }
+  const SCROLLINFO info = VerticalScroll(item);
+  return info.nPage > 0 && info.nMax >= static_cast<int>(info.nPage);
+}
+
+bool IsScrolledDown(CDialog& dialog, int id) {
+  HWND item = ItemOf(dialog, id);
+  if (IsList(item)) return SendMessageW(item, LB_GETTOPINDEX, 0, 0) > 0;
+  return VerticalScroll(item).nPos > 0;
+}
+
+bool IsReadOnly(CDialog& dialog, int id) {
+  return (GetWindowLongW(ItemOf(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void UsePlainPixels(CDialog& dialog, int listId) {
+  HWND list = ItemOf(dialog, listId);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  font.lfQuality = NONANTIALIASED_QUALITY;
+  // Kept for the process's life: the list draws with it until it is destroyed.
+  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), TRUE);
+}
+
+RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
+  HWND list = ItemOf(dialog, listId);
+  const RECT client = ClientRect(list);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;  // top down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(list);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  GdiFlush();
+  const RECT rect = RowRect(dialog, listId, row);
+  RowPicture picture;
+  picture.width = rect.right - rect.left;
+  picture.height = rect.bottom - rect.top;
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (LONG y = rect.top; y < rect.bottom; ++y) {
+    for (LONG x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t p = pixels[y * client.right + x];  // 0x00RRGGBB
+      picture.pixels.push_back({static_cast<std::uint8_t>(p >> 16),
+                                static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)});
+    }
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(list, screen);
+  picture.highlight = ToRgb(GetSysColor(COLOR_HIGHLIGHT));
+  picture.background = ToRgb(GetSysColor(COLOR_WINDOW));
+  return picture;
+}
+
+}  // namespace lunda::test

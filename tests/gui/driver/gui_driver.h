@@ -1,0 +1,94 @@
+// What a GUI scenario does and reads, as a user would, on whichever backend the test binary was
+// built with: QTest on Qt (driver_qt.cpp), window messages on Win32 (driver_win32.cpp). The
+// scenarios reach the dialogs through the framework's own API and act on them only through
+// these calls.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "algorithm/calendar_date.h"
+#include "gui/framework/list_box.h"
+
+namespace lunda {
+class CDialog;
+class CPropertySheet;
+}  // namespace lunda
+
+namespace lunda::test {
+
+// Delivers the events that are waiting, as the running message loop would.
+void ProcessEvents();
+// Processes events until condition holds or timeoutMs has passed; the condition's last value.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+// Shows a created dialog and waits until it is the active window, so focus can be tested.
+bool ShowActive(CDialog& dialog);
+[[nodiscard]] bool IsActive(const CDialog& dialog);
+
+// Calls tick every few milliseconds from whatever message loop runs, nested modal loops
+// included, until the returned object is destroyed.
+class Poller {
+ public:
+  explicit Poller(std::function<void()> tick);
+  ~Poller();
+  Poller(const Poller&) = delete;
+  Poller& operator=(const Poller&) = delete;
+
+ private:
+  struct State;
+  State* state_;
+};
+
+enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace };
+
+// A left click in the middle of the control: presses a button, focuses an edit or a list.
+void Click(CDialog& dialog, int id);
+// A click on the list box row, with Ctrl held when asked; a double click on it.
+void ClickRow(CDialog& dialog, int listId, int row, bool withControl = false);
+void DoubleClickRow(CDialog& dialog, int listId, int row);
+// A click on the up (+1) or down (-1) arrow of an up-down control.
+void ClickArrow(CDialog& dialog, int upDownId, int direction);
+// A click on a sheet's tab.
+void ClickTab(CPropertySheet& sheet, int index);
+// Clicks into the edit (a focus entry), selects its text and replaces it by typing (UTF-8).
+void Type(CDialog& dialog, int id, std::string_view text);
+// A key pressed and released on the control that has the focus.
+void Press(Key key);
+// The window's close box.
+void CloseBox(CDialog& dialog);
+// Picks a date in the date picker, as typing it would.
+void PickDate(CDialog& dialog, int id, const CalendarDate& date);
+// The entries of the window menu, "" for a separator; choosing one sends its command.
+[[nodiscard]] std::vector<std::string> WindowMenu(CDialog& dialog);
+void ChooseWindowMenuItem(CDialog& dialog, int command);
+
+// The text on a sheet's tab.
+[[nodiscard]] std::string TabText(CPropertySheet& sheet, int index);
+// Whether an edit shows the start of its text; whether a combo box's list is dropped down.
+[[nodiscard]] bool ShowsTextStart(CDialog& dialog, int id);
+[[nodiscard]] bool IsDroppedDown(CDialog& dialog, int id);
+// The selected part of an edit's text.
+[[nodiscard]] std::string SelectedText(CDialog& dialog, int id);
+// The tip the control shows when the pointer rests on it, with its wrapping undone.
+[[nodiscard]] std::string ToolTip(CDialog& dialog, int id);
+// Whether the control shows its last line or row scrolled into view below its first.
+[[nodiscard]] bool IsScrolledDown(CDialog& dialog, int id);
+[[nodiscard]] bool CanScrollVertically(CDialog& dialog, int id);
+[[nodiscard]] bool IsReadOnly(CDialog& dialog, int id);
+
+// The pixels of one list row as drawn, with the colours a row is filled with.
+struct RowPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<Rgb> pixels;  // row by row
+  Rgb highlight;            // the fill of a selected row
+  Rgb background;           // the fill of any other row
+};
+// Draws the list's text without smoothing from now on, so every text pixel has its colour.
+void UsePlainPixels(CDialog& dialog, int listId);
+[[nodiscard]] RowPicture PictureOfRow(CDialog& dialog, int listId, int row);
+
+}  // namespace lunda::test

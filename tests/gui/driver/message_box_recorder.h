@@ -1,0 +1,31 @@
+// Answers every message box with OK at once and keeps what it would have shown.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "gui/framework/dialog_ids.h"
+#include "gui/framework/message_box.h"
+
+namespace lunda::test {
+
+class MessageBoxRecorder {
+ public:
+  MessageBoxRecorder()
+      : previous_(SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+          boxes.push_back(request);
+          if (onBox) onBox();
+          return kIdOk;
+        })) {}
+  ~MessageBoxRecorder() { SetMessageBoxHandler(previous_); }
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+  std::vector<MessageBoxRequest> boxes;
+  std::function<void()> onBox;  // runs while a box would be open
+
+ private:
+  MessageBoxHandler previous_;
+};
+
+}  // namespace lunda::test

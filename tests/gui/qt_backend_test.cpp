@@ -1,0 +1,49 @@
+// What only the Qt backend does itself: dialog units, mnemonics and tooltip wrapping.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QToolTip>
+
+#include "gui/framework/dialog.h"
+#include "gui/framework/qt/qt_control_factory.h"
+#include "gui/framework/qt/qt_dialog_units.h"
+#include "gui/framework/qt/qt_dialog_window.h"
+#include "gui/framework/qt/qt_tool_tips.h"
+#include "gui/framework/tool_tips.h"
+
+namespace lunda {
+namespace {
+
+TEST(QtBackendTest, DialogUnitsScaleByTheFont) {
+  // An average width of 6 and a height of 13 pixels: x * 6 / 4, y * 13 / 8, rounded.
+  const DialogUnits units(6, 13);
+  EXPECT_EQ(units.ToPixels(UnitRect{0, 0, 4, 8}), QRect(0, 0, 6, 13));
+  EXPECT_EQ(units.ToPixels(UnitRect{7, 165, 57, 14}), QRect(11, 268, 86, 23));
+  CDialog about(100);
+  ASSERT_TRUE(about.Create());
+  const QtDialogWindow& window = QtDialogWindow::Of(about);
+  const DialogUnits measured(window.font());
+  EXPECT_EQ(window.size(), measured.ToPixels(235, 66));
+  EXPECT_EQ(window.Control(kIdOk)->geometry(), measured.ToPixels(UnitRect{178, 45, 50, 14}));
+}
+
+TEST(QtBackendTest, MnemonicsAreStripped) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"plain", "plain"}, {"&Label", "Label"}, {"A && B", "A & B"}, {"end&", "end"}};
+  for (const auto& [text, shown] : cases) EXPECT_EQ(StripMnemonics(text), QString(shown));
+}
+
+TEST(QtBackendTest, LongTipsWrapAt256Pixels) {
+  const QFontMetrics metrics(QToolTip::font());
+  const QString text = QStringLiteral(
+      "Кнопка для установки параметров выбранного алгоритма в значения \"по умолчанию\"");
+  const QStringList lines = WrapToWidth(text, metrics, kToolTipMaxWidth);
+  EXPECT_GT(lines.size(), 1);
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kToolTipMaxWidth);
+  EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
+  const QString word(100, QLatin1Char('W'));  // too long for a line, kept whole
+  EXPECT_EQ(WrapToWidth(word + " a", metrics, kToolTipMaxWidth), (QStringList{word, "a"}));
+}
+
+}  // namespace
+}  // namespace lunda
