@@ -12,22 +12,28 @@ namespace lunda {
 namespace {
 
 constexpr std::string_view kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+constexpr std::string_view kResetTable =
+    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+    "InstanceData/ResetTable";
 constexpr std::size_t kItsfV2Size = 0x58;
 constexpr std::size_t kItsfV3Size = 0x60;
 constexpr std::size_t kItspSize = 0x54;
 constexpr std::size_t kPmglHeaderSize = 0x14;
-// chmlib reads at most this much of the control data, and needs this much to take its fields.
-constexpr std::uint64_t kControlDataMax = 0x100;
+// What chmlib reads of the two files; it reads no control data longer than kControlDataMax.
 constexpr std::uint64_t kControlDataMin = 0x18;
+constexpr std::uint64_t kControlDataMax = 0x100;
+constexpr std::uint64_t kResetTableMin = 0x28;
 
 std::uint64_t ReadLe64(std::string_view bytes, std::size_t at) {
   return ReadLe32(bytes, at) | std::uint64_t{ReadLe32(bytes, at + 4)} << 32;
 }
 
-// The container's variable-length numbers: seven bits a byte, most significant first.
+// The container's variable-length numbers: seven bits a byte, most significant first. Read as
+// chmlib reads them, with no limit on the digits and the value wrapping, so that both see the
+// same entries.
 std::optional<std::uint64_t> ReadEncInt(std::string_view chunk, std::size_t& at) {
   std::uint64_t value = 0;
-  for (int digits = 0; digits < 9 && at < chunk.size(); ++digits) {
+  while (at < chunk.size()) {
     const auto byte = static_cast<unsigned char>(chunk[at++]);
     value = value << 7 | (byte & 0x7f);
     if ((byte & 0x80) == 0) return value;
@@ -44,22 +50,38 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool ControlDataSound(std::string_view file, std::uint64_t dataOffset, std::uint64_t section,
-                      std::uint64_t start, std::uint64_t length) {
-  if (section != 0 || length < kControlDataMin || length > kControlDataMax) return false;
-  if (dataOffset > file.size() || start > file.size() - dataOffset ||
+// The bytes of a file in the uncompressed section, or nothing when they are not all there.
+std::optional<std::string_view> Uncompressed(std::string_view file, std::uint64_t dataOffset,
+                                             std::uint64_t section, std::uint64_t start,
+                                             std::uint64_t length) {
+  if (section != 0 || dataOffset > file.size() || start > file.size() - dataOffset ||
       length > file.size() - dataOffset - start) {
-    return false;
+    return std::nullopt;
   }
-  const std::string_view data = file.substr(dataOffset + start, length);
-  const std::uint32_t version = ReadLe32(data, 8);
-  std::uint32_t windowSize = ReadLe32(data, 0x10);
-  // Version 2 counts in units of 32 KiB, scaled in 32 bits as chmlib does.
-  if (version == 2) windowSize <<= 15;
-  return windowSize >= 2;
+  return file.substr(dataOffset + start, length);
 }
 
-// False when the chunk lists a control data entry that is not sound.
+// chmlib divides by half the window and by the blocks between resets, and LZX knows windows of
+// 2^15 to 2^21 bytes only. Sizes are in 32 KiB units from version 2 on, scaled in 32 bits as
+// chmlib does.
+bool ControlDataSound(std::string_view data) {
+  if (data.size() < kControlDataMin || data.size() > kControlDataMax) return false;
+  const bool inUnits = ReadLe32(data, 8) == 2;
+  const std::uint32_t resetInterval = ReadLe32(data, 0x0c) << (inUnits ? 15 : 0);
+  const std::uint32_t windowSize = ReadLe32(data, 0x10) << (inUnits ? 15 : 0);
+  const std::uint32_t windowsPerReset = ReadLe32(data, 0x14);
+  if (windowSize < (1u << 15) || windowSize > (1u << 21) || (windowSize & (windowSize - 1)) != 0) {
+    return false;
+  }
+  return resetInterval / (windowSize / 2) * windowsPerReset != 0;
+}
+
+// chmlib divides every offset into the compressed section by the table's block length.
+bool ResetTableSound(std::string_view data) {
+  return data.size() >= kResetTableMin && ReadLe64(data, 0x20) != 0;
+}
+
+// False when the chunk lists a control data or reset table entry that is not sound.
 bool ChunkSound(std::string_view file, std::string_view chunk, std::uint64_t dataOffset) {
   if (chunk.substr(0, 4) != "PMGL") return true;
   const std::uint32_t freeSpace = ReadLe32(chunk, 4);
@@ -75,10 +97,10 @@ bool ChunkSound(std::string_view file, std::string_view chunk, std::uint64_t dat
     const auto start = ReadEncInt(entries, at);
     const auto length = ReadEncInt(entries, at);
     if (!section || !start || !length) return true;
-    if (SameIgnoringCase(name, kControlData) &&
-        !ControlDataSound(file, dataOffset, *section, *start, *length)) {
-      return false;
-    }
+    const bool controlData = SameIgnoringCase(name, kControlData);
+    if (!controlData && !SameIgnoringCase(name, kResetTable)) continue;
+    const auto data = Uncompressed(file, dataOffset, *section, *start, *length);
+    if (!data || !(controlData ? ControlDataSound(*data) : ResetTableSound(*data))) return false;
   }
   return true;
 }
