@@ -23,6 +23,8 @@ constexpr std::size_t kPmglHeaderSize = 0x14;
 constexpr std::uint64_t kControlDataMin = 0x18;
 constexpr std::uint64_t kControlDataMax = 0x100;
 constexpr std::uint64_t kResetTableMin = 0x28;
+constexpr std::uint32_t kSmallestWindow = 1u << 15;
+constexpr std::uint32_t kLargestWindow = 1u << 21;
 
 std::uint64_t ReadLe64(std::string_view bytes, std::size_t at) {
   return ReadLe32(bytes, at) | std::uint64_t{ReadLe32(bytes, at + 4)} << 32;
@@ -70,15 +72,20 @@ bool ControlDataSound(std::string_view data) {
   const std::uint32_t resetInterval = ReadLe32(data, 0x0c) << (inUnits ? 15 : 0);
   const std::uint32_t windowSize = ReadLe32(data, 0x10) << (inUnits ? 15 : 0);
   const std::uint32_t windowsPerReset = ReadLe32(data, 0x14);
-  if (windowSize < (1u << 15) || windowSize > (1u << 21) || (windowSize & (windowSize - 1)) != 0) {
+  if (windowSize < kSmallestWindow || windowSize > kLargestWindow ||
+      (windowSize & (windowSize - 1)) != 0) {
     return false;
   }
   return resetInterval / (windowSize / 2) * windowsPerReset != 0;
 }
 
-// chmlib divides every offset into the compressed section by the table's block length.
+// chmlib divides every offset into the compressed section by the table's block length and
+// allocates a buffer of that length for each block it keeps. LZX writes 32 KiB frames; no block
+// outgrows the largest window.
 bool ResetTableSound(std::string_view data) {
-  return data.size() >= kResetTableMin && ReadLe64(data, 0x20) != 0;
+  if (data.size() < kResetTableMin) return false;
+  const std::uint64_t blockLength = ReadLe64(data, 0x20);
+  return blockLength != 0 && blockLength <= kLargestWindow;
 }
 
 // False when the chunk lists a control data or reset table entry that is not sound.
@@ -121,7 +128,11 @@ bool ChmOpensSafely(std::string_view file) {
   if (itsp.substr(0, 4) != "ITSP") return false;
   const std::uint32_t headerLength = ReadLe32(itsp, 8);
   const std::uint32_t chunkSize = ReadLe32(itsp, 0x10);
-  if (chunkSize < kPmglHeaderSize || headerLength > file.size() - directory) return false;
+  // chmlib allocates a chunk's size before it reads one; no real chunk is larger than the file.
+  if (chunkSize < kPmglHeaderSize || chunkSize > file.size() ||
+      headerLength > file.size() - directory) {
+    return false;
+  }
   for (std::uint64_t at = directory + headerLength; file.size() - at >= chunkSize;
        at += chunkSize) {
     if (!ChunkSound(file, file.substr(at, chunkSize), dataOffset)) return false;
