@@ -19,6 +19,7 @@ constexpr std::size_t kItsfV2Size = 0x58;
 constexpr std::size_t kItsfV3Size = 0x60;
 constexpr std::size_t kItspSize = 0x54;
 constexpr std::size_t kPmglHeaderSize = 0x14;
+constexpr std::size_t kPmgiHeaderSize = 0x08;
 // What chmlib reads of the two files; it reads no control data longer than kControlDataMax.
 constexpr std::uint64_t kControlDataMin = 0x18;
 constexpr std::uint64_t kControlDataMax = 0x100;
@@ -112,6 +113,56 @@ bool ChunkSound(std::string_view file, std::string_view chunk, std::uint64_t dat
   return true;
 }
 
+// The directory's chunks of chunkSize bytes each, numbered from 0 as pages.
+struct Directory {
+  std::string_view chunks;
+  std::uint32_t chunkSize;
+
+  [[nodiscard]] std::size_t Count() const { return chunks.size() / chunkSize; }
+  [[nodiscard]] bool Holds(std::int64_t page) const {
+    return page >= 0 && static_cast<std::uint64_t>(page) < Count();
+  }
+  [[nodiscard]] std::string_view Chunk(std::size_t page) const {
+    return chunks.substr(page * chunkSize, chunkSize);
+  }
+};
+
+// chmlib lists the files by following the listing chunks' links to the next one until -1, with
+// no bound: every link must lead to a listing chunk of the directory, and the chain must end.
+bool ListingChainEnds(const Directory& directory, std::int32_t head) {
+  std::int64_t page = head;
+  for (std::size_t steps = 0; page != -1; ++steps) {
+    if (steps == directory.Count() || !directory.Holds(page)) return false;
+    const std::string_view chunk = directory.Chunk(static_cast<std::size_t>(page));
+    if (chunk.substr(0, 4) != "PMGL") return false;
+    page = static_cast<std::int32_t>(ReadLe32(chunk, 0x10));
+  }
+  return true;
+}
+
+// chmlib finds a file by descending from the root through the index chunks, again with no
+// bound. Compilers write an index chunk after the chunks it points to, so every entry must lead
+// to a lower page, and the descent ends.
+bool IndexLeadsDown(const Directory& directory, std::int32_t root) {
+  if (!directory.Holds(root)) return false;
+  for (std::size_t page = 0; page < directory.Count(); ++page) {
+    const std::string_view chunk = directory.Chunk(page);
+    if (chunk.substr(0, 4) != "PMGI") continue;
+    const std::uint32_t freeSpace = ReadLe32(chunk, 4);
+    if (freeSpace > chunk.size() - kPmgiHeaderSize) return false;
+    const std::string_view entries = chunk.substr(0, chunk.size() - freeSpace);
+    std::size_t at = kPmgiHeaderSize;
+    while (at < entries.size()) {
+      const auto nameLength = ReadEncInt(entries, at);
+      if (!nameLength || *nameLength > entries.size() - at) return false;
+      at += *nameLength;
+      const auto child = ReadEncInt(entries, at);
+      if (!child || *child >= page) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ChmOpensSafely(std::string_view file) {
@@ -133,9 +184,14 @@ bool ChmOpensSafely(std::string_view file) {
       headerLength > file.size() - directory) {
     return false;
   }
-  for (std::uint64_t at = directory + headerLength; file.size() - at >= chunkSize;
-       at += chunkSize) {
-    if (!ChunkSound(file, file.substr(at, chunkSize), dataOffset)) return false;
+  const Directory chunks{file.substr(directory + headerLength), chunkSize};
+  const auto root = static_cast<std::int32_t>(ReadLe32(itsp, 0x1c));
+  const auto head = static_cast<std::int32_t>(ReadLe32(itsp, 0x20));
+  if (!IndexLeadsDown(chunks, root == -1 ? head : root) || !ListingChainEnds(chunks, head)) {
+    return false;
+  }
+  for (std::size_t page = 0; page < chunks.Count(); ++page) {
+    if (!ChunkSound(file, chunks.Chunk(page), dataOffset)) return false;
   }
   return true;
 }

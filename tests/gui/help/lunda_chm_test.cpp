@@ -120,8 +120,9 @@ TEST_F(LundaChmTest, TitleContentsAndIndexAreInWindows1251) {
 }
 
 // chmlib divides by the control data's window size even when it has rejected that data, and by
-// the reset table's block length; files damaged there must be refused before chmlib sees them.
-TEST_F(LundaChmTest, SizesChmlibWouldDivideByAreRefused) {
+// the reset table's block length, and follows the directory's links without a bound; files
+// damaged there must be refused before chmlib sees them.
+TEST_F(LundaChmTest, SizesChmlibWouldDivideByAndLinksItWouldLoopOnAreRefused) {
   std::ifstream in(LUNDA_HELP_FILE, std::ios::binary);
   const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   EXPECT_TRUE(ChmOpensSafely(file));
@@ -138,11 +139,14 @@ TEST_F(LundaChmTest, SizesChmlibWouldDivideByAreRefused) {
       {controlData, 0x10, std::string("\0\0\2\0", 4)},  // 32 KiB units that wrap to zero
       {controlData, 0x14, std::string("\0\0\0\0", 4)},  // no windows per reset
       {resetTable, 0x20, std::string(8, '\0')},         // no block length
+      {"", 0x10, std::string("\0\0\0\0", 4)},           // a listing chunk followed by itself
   };
   const std::filesystem::path damaged = std::filesystem::temp_directory_path() / "damaged.chm";
   for (const auto& damage : damages) {
     SCOPED_TRACE(damage.object + " at " + std::to_string(damage.offset));
-    const std::string object = help->Read(damage.object).value_or("");
+    // No object: the directory's first listing chunk.
+    const std::string object =
+        damage.object.empty() ? "PMGL" : help->Read(damage.object).value_or("");
     const std::size_t at = file.find(object);
     ASSERT_TRUE(!object.empty() && at != std::string::npos);
     std::string bytes = file;
