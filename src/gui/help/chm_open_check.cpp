@@ -89,24 +89,46 @@ bool ResetTableSound(std::string_view data) {
   return blockLength != 0 && blockLength <= kLargestWindow;
 }
 
+// The entries of a listing or index chunk, each a name and then numbers, in the part of the
+// chunk its free space leaves.
+class Entries {
+ public:
+  // Nothing when the free space leaves no room for the chunk's header.
+  static std::optional<Entries> Of(std::string_view chunk, std::size_t headerSize) {
+    const std::uint32_t freeSpace = ReadLe32(chunk, 4);
+    if (freeSpace > chunk.size() - headerSize) return std::nullopt;
+    return Entries(chunk.substr(0, chunk.size() - freeSpace), headerSize);
+  }
+
+  [[nodiscard]] bool AtEnd() const { return at_ >= bytes_.size(); }
+  std::optional<std::string_view> Name() {
+    const auto length = ReadEncInt(bytes_, at_);
+    if (!length || *length > bytes_.size() - at_) return std::nullopt;
+    const std::string_view name = bytes_.substr(at_, *length);
+    at_ += *length;
+    return name;
+  }
+  std::optional<std::uint64_t> Number() { return ReadEncInt(bytes_, at_); }
+
+ private:
+  Entries(std::string_view bytes, std::size_t at) : bytes_(bytes), at_(at) {}
+
+  std::string_view bytes_;
+  std::size_t at_;
+};
+
 // False when the chunk lists a control data or reset table entry that is not sound.
 bool ChunkSound(std::string_view file, std::string_view chunk, std::uint64_t dataOffset) {
   if (chunk.substr(0, 4) != "PMGL") return true;
-  const std::uint32_t freeSpace = ReadLe32(chunk, 4);
-  if (freeSpace > chunk.size() - kPmglHeaderSize) return true;
-  const std::string_view entries = chunk.substr(0, chunk.size() - freeSpace);
-  std::size_t at = kPmglHeaderSize;
-  while (at < entries.size()) {
-    const auto nameLength = ReadEncInt(entries, at);
-    if (!nameLength || *nameLength > entries.size() - at) return true;
-    const std::string_view name = entries.substr(at, *nameLength);
-    at += *nameLength;
-    const auto section = ReadEncInt(entries, at);
-    const auto start = ReadEncInt(entries, at);
-    const auto length = ReadEncInt(entries, at);
-    if (!section || !start || !length) return true;
-    const bool controlData = SameIgnoringCase(name, kControlData);
-    if (!controlData && !SameIgnoringCase(name, kResetTable)) continue;
+  auto entries = Entries::Of(chunk, kPmglHeaderSize);
+  while (entries && !entries->AtEnd()) {
+    const auto name = entries->Name();
+    const auto section = entries->Number();
+    const auto start = entries->Number();
+    const auto length = entries->Number();
+    if (!name || !section || !start || !length) return true;
+    const bool controlData = SameIgnoringCase(*name, kControlData);
+    if (!controlData && !SameIgnoringCase(*name, kResetTable)) continue;
     const auto data = Uncompressed(file, dataOffset, *section, *start, *length);
     if (!data || !(controlData ? ControlDataSound(*data) : ResetTableSound(*data))) return false;
   }
@@ -148,16 +170,12 @@ bool IndexLeadsDown(const Directory& directory, std::int32_t root) {
   for (std::size_t page = 0; page < directory.Count(); ++page) {
     const std::string_view chunk = directory.Chunk(page);
     if (chunk.substr(0, 4) != "PMGI") continue;
-    const std::uint32_t freeSpace = ReadLe32(chunk, 4);
-    if (freeSpace > chunk.size() - kPmgiHeaderSize) return false;
-    const std::string_view entries = chunk.substr(0, chunk.size() - freeSpace);
-    std::size_t at = kPmgiHeaderSize;
-    while (at < entries.size()) {
-      const auto nameLength = ReadEncInt(entries, at);
-      if (!nameLength || *nameLength > entries.size() - at) return false;
-      at += *nameLength;
-      const auto child = ReadEncInt(entries, at);
-      if (!child || *child >= page) return false;
+    auto entries = Entries::Of(chunk, kPmgiHeaderSize);
+    if (!entries) return false;
+    while (!entries->AtEnd()) {
+      const auto name = entries->Name();
+      const auto child = entries->Number();
+      if (!name || !child || *child >= page) return false;
     }
   }
   return true;
