@@ -97,12 +97,14 @@ TEST(CommonPageTest, ThresholdsShownAndTyped) {
       {0, "0"},      {1, "0.01"},   {2, "0.03"},  {26, "0.5"},   {51, "1"},     {77, "1.5"},
       {100, "1.96"}, {127, "2.49"}, {128, "2.5"}, {169, "3.31"}, {254, "4.98"}, {255, "5"}};
   for (const auto& [code, shown] : stored) cases.push_back({code, shown, code, shown, ""});
+  const std::string notANumber = "Please enter a number.";
   const std::vector<Case> typed = {
-      {127, "2.5", 128, "2.5", ""},     {127, "3.3", 169, "3.31", ""},
-      {127, "1.95", 100, "1.96", ""},   {127, "0.02", 2, "0.03", ""},
-      {127, "0.005", 1, "0.01", ""},    {127, "4.99", 255, "5", ""},
-      {127, "7", 255, "5", ""},         {127, "-1", 0, "0", ""},
-      {127, " 2.5e0 ", 128, "2.5", ""}, {127, "2,5", 127, "2.49", "Please enter a number."},
+      {127, "2.5", 128, "2.5", ""},       {127, "3.3", 169, "3.31", ""},
+      {127, "1.95", 100, "1.96", ""},     {127, "0.02", 2, "0.03", ""},
+      {127, "0.005", 1, "0.01", ""},      {127, "4.99", 255, "5", ""},
+      {127, "7", 255, "5", ""},           {127, "-1", 0, "0", ""},
+      {127, " 2.5e0 ", 128, "2.5", ""},   {127, "2,5", 127, "2.49", notANumber},
+      {127, "", 127, "2.49", notANumber}, {127, "три", 127, "2.49", notANumber},
   };
   cases.insert(cases.end(), typed.begin(), typed.end());
   for (const Case& c : cases) {
@@ -112,6 +114,8 @@ TEST(CommonPageTest, ThresholdsShownAndTyped) {
     MessageBoxRecorder boxes;
     RunSheet(*algorithm, [&](const Sheet& s) {
       if (c.code == c.stored) {
+        // The sheet opens in the first field with its text selected: typing replaces it.
+        EXPECT_EQ(test::SelectedText(s.Page(0), kEdit1), c.shown);
         EXPECT_EQ(s.Text(0, kEdit1 + 3), c.shown);
         EXPECT_EQ(s.Text(0, kBinary1 + 3), Binary(c.code));
       }
@@ -122,6 +126,9 @@ TEST(CommonPageTest, ThresholdsShownAndTyped) {
         EXPECT_EQ(boxes.boxes[0].text, c.prompt);
       }
       EXPECT_EQ(s.FocusId(0), c.prompt.empty() ? kEdit2 : kEdit1);
+      if (c.prompt.empty()) {
+        EXPECT_EQ(test::SelectedText(s.Page(0), kEdit2), s.Text(0, kEdit2));  // the next, whole
+      }
       EXPECT_EQ(s.Text(0, kEdit1), c.shown);
       EXPECT_EQ(s.Text(0, kBinary1), Binary(c.code));
       EXPECT_EQ(CUpDown(s.Page(0), kSpin1).GetPos(), c.code);
@@ -297,7 +304,9 @@ TEST(ChannelPageTest, TypedValues) {
                         {" 7 ", "", "7", kValue + 3},
                         {"64", "Please enter an integer between 0 and 63.", "64", kUnit + 3},
                         {"-3", positive, "2", kValue + 3},
-                        {"1 2", positive, "2", kValue + 3}};
+                        {"1 2", positive, "2", kValue + 3},
+                        {"", positive, "2", kValue + 3},
+                        {"x", positive, "2", kUnit + 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     auto algorithm = Example();

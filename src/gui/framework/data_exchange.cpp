@@ -43,6 +43,13 @@ std::string DoubleText(double value) {
   return text;
 }
 
+// A field whose text is already the one to show is left alone: rewriting it would drop the
+// selection the dialog manager gave it on the way in, and the user's typing would then land in
+// front of the old value instead of replacing it.
+void ShowText(DataExchange& dx, int id, std::string_view text) {
+  if (dx.Dialog().GetDlgItemText(id) != text) dx.Dialog().SetDlgItemText(id, text);
+}
+
 template <typename T, typename Parser>
 void ExchangeNumber(DataExchange& dx, int id, std::size_t maxChars, Parser parse, int promptId,
                     T& value) {
@@ -50,7 +57,7 @@ void ExchangeNumber(DataExchange& dx, int id, std::size_t maxChars, Parser parse
   if (dx.SaveAndValidate()) {
     ReadNumber(dx, id, maxChars, parse, promptId, value);
   } else {
-    dx.Dialog().SetDlgItemText(id, std::to_string(value));
+    ShowText(dx, id, std::to_string(value));
   }
 }
 
@@ -79,7 +86,7 @@ void DDX_Text(DataExchange& dx, int id, double& value) {
   if (dx.SaveAndValidate()) {
     ReadNumber(dx, id, kDoubleFieldChars, ParseDouble, kIdsParseReal, value);
   } else {
-    dx.Dialog().SetDlgItemText(id, DoubleText(value));
+    ShowText(dx, id, DoubleText(value));
   }
 }
 
@@ -100,7 +107,7 @@ void DDX_Text(DataExchange& dx, int id, std::string& value) {
   if (dx.SaveAndValidate()) {
     value = dx.Dialog().GetDlgItemText(id);
   } else {
-    dx.Dialog().SetDlgItemText(id, value);
+    ShowText(dx, id, value);
   }
 }
 

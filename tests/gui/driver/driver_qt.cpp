@@ -138,6 +138,9 @@ void Press(Key key) {
                                       Qt::Key_Down, Qt::Key_End,    Qt::Key_F1,     Qt::Key_Space};
   QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr) focus = QApplication::activeWindow();
+  // Between one modal dialog's end and the next one's activation (slow on a busy machine) no
+  // window is active; the key then goes to the modal dialog on top, as the keyboard's would.
+  if (focus == nullptr) focus = QApplication::activeModalWidget();
   QTest::keyClick(focus, kKeys[static_cast<int>(key)],
                   key == Key::kControlSpace ? Qt::ControlModifier : Qt::NoModifier);
 }

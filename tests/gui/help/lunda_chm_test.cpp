@@ -119,23 +119,38 @@ TEST_F(LundaChmTest, TitleContentsAndIndexAreInWindows1251) {
   }));
 }
 
-// chmlib divides by the control data's window size even when it has rejected that data; such a
-// file must be refused before chmlib sees it.
-TEST_F(LundaChmTest, AControlDataWindowChmlibWouldDivideByIsRefused) {
+// chmlib divides by the control data's window size even when it has rejected that data, and by
+// the reset table's block length, and follows the directory's links without a bound; files
+// damaged there must be refused before chmlib sees them.
+TEST_F(LundaChmTest, SizesChmlibWouldDivideByAndLinksItWouldLoopOnAreRefused) {
   std::ifstream in(LUNDA_HELP_FILE, std::ios::binary);
   const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::string controlData =
-      help->Read("::DataSpace/Storage/MSCompressed/ControlData").value_or("");
-  ASSERT_GE(controlData.size(), 0x18u);
-  const std::size_t at = file.find(controlData);
-  ASSERT_NE(at, std::string::npos);
   EXPECT_TRUE(ChmOpensSafely(file));
-
+  const std::string controlData = "::DataSpace/Storage/MSCompressed/ControlData";
+  const std::string resetTable =
+      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+      "InstanceData/ResetTable";
+  const struct {
+    std::string object;
+    std::size_t offset;
+    std::string bytes;
+  } damages[] = {
+      {controlData, 0x10, std::string("\0\0\0\0", 4)},  // no window
+      {controlData, 0x10, std::string("\0\0\2\0", 4)},  // 32 KiB units that wrap to zero
+      {controlData, 0x14, std::string("\0\0\0\0", 4)},  // no windows per reset
+      {resetTable, 0x20, std::string(8, '\0')},         // no block length
+      {"", 0x10, std::string("\0\0\0\0", 4)},           // a listing chunk followed by itself
+  };
   const std::filesystem::path damaged = std::filesystem::temp_directory_path() / "damaged.chm";
-  // Zero, and a version 2 count of 32 KiB units that wraps to zero in 32 bits.
-  for (const std::string& window : {std::string("\0\0\0\0", 4), std::string("\0\0\2\0", 4)}) {
+  for (const auto& damage : damages) {
+    SCOPED_TRACE(damage.object + " at " + std::to_string(damage.offset));
+    // No object: the directory's first listing chunk.
+    const std::string object =
+        damage.object.empty() ? "PMGL" : help->Read(damage.object).value_or("");
+    const std::size_t at = file.find(object);
+    ASSERT_TRUE(!object.empty() && at != std::string::npos);
     std::string bytes = file;
-    bytes.replace(at + 0x10, 4, window);
+    bytes.replace(at + damage.offset, damage.bytes.size(), damage.bytes);
     std::ofstream(damaged, std::ios::binary) << bytes;
     EXPECT_EQ(ChmFile::Open(damaged), nullptr);
   }
