@@ -1,5 +1,5 @@
 // The parameter pages' numbers without the widgets: the field parsers agree with the C library,
-// a threshold shown on the page reads back as the same code, and delay bytes survive decoding.
+// and a threshold shown on the page reads back as the same code.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "algorithm/delay_codec.h"
 #include "algorithm/volts.h"
 #include "algorithm/volts_text.h"
 #include "fuzz/fuzz_check.h"
@@ -61,18 +60,6 @@ void CheckIntegers(std::string_view text) {
   }
 }
 
-void CheckDelay(std::uint8_t byte, int value, int unit) {
-  int decodedValue = 0;
-  int decodedUnit = 0;
-  lunda::DecodeDelay(byte, decodedValue, decodedUnit);
-  Check(decodedValue >= 0 && decodedValue <= lunda::kMaxDelayValue && decodedUnit >= 0 &&
-            decodedUnit <= 3,
-        "a decoded delay is in range");
-  Check(lunda::EncodeDelay(decodedValue, decodedUnit) == byte, "every byte round-trips");
-  lunda::DecodeDelay(lunda::EncodeDelay(value, unit), decodedValue, decodedUnit);
-  Check(decodedValue == (value & 0x3F) && decodedUnit == (unit & 3), "only the bit fields enter");
-}
-
 void CheckVoltsText(double volts) {
   const double cut = lunda::TruncateToHundredths(volts);
   Check(!std::isnan(cut), "a cut value is a number");
@@ -88,15 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   CheckThreshold(text);
   CheckIntegers(text);
-  std::uint8_t raw[9] = {};
-  std::memcpy(raw, data, std::min(size, sizeof raw));
-  int value = 0;
-  int unit = 0;
-  std::memcpy(&value, raw + 1, sizeof value);
-  std::memcpy(&unit, raw + 5, sizeof unit);
-  CheckDelay(raw[0], value, unit);
   double volts = 0;
-  std::memcpy(&volts, raw + 1, sizeof volts);
+  std::memcpy(&volts, data, std::min(size, sizeof volts));
   CheckVoltsText(volts);
   return 0;
 }

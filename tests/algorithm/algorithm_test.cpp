@@ -147,17 +147,5 @@ TEST(PatchImageTest, RefusesUnwritableDatesLeavingTheImageUntouched) {
   }
 }
 
-TEST(ChecksumByteTest, WorkedExample) {
-  // Bytes 0..5118 adding up to 173555 (0x2A5F3) give 0x0D.
-  FirmwareImage image(kImageSize, 0);
-  std::uint32_t remaining = 173555;
-  for (std::size_t i = 0; i + 1 < kImageSize && remaining > 0; ++i) {
-    image[i] = static_cast<std::uint8_t>(std::min<std::uint32_t>(remaining, 255));
-    remaining -= image[i];
-  }
-  image.back() = 0x77;
-  EXPECT_EQ(ChecksumByte(image.data(), image.size()), 0x0D);
-}
-
 }  // namespace
 }  // namespace lunda

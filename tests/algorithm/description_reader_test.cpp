@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -120,15 +119,6 @@ TEST(ReadDescriptionTest, RefusesMissingFilesAndFolders) {
   CAlgorithm algorithm;
   EXPECT_FALSE(ReadDescription(dir.path() / "none.cfg", algorithm));
   EXPECT_FALSE(ReadDescription(dir.path() / "x.cfg", algorithm));
-}
-
-TEST(ReadDescriptionTest, BinaryGarbageIsReadWithoutHarm) {
-  testing::TempDir dir;
-  std::string bytes;
-  std::minstd_rand random(7);
-  for (int i = 0; i < 2'000'000; ++i) bytes += static_cast<char>(random() & 0xFF);
-  CAlgorithm algorithm;
-  EXPECT_TRUE(ReadDescription(dir.Write("bin.cfg", bytes), algorithm));
 }
 
 }  // namespace

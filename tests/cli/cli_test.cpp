@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "algorithm/delay_codec.h"
@@ -73,17 +74,20 @@ TEST_F(CliTest, ImageAppliesSettingsAndPatches) {
   ASSERT_EQ(run.code, 0) << run.err;
   const std::string image = ReadAll(Output());
   ASSERT_EQ(image.size(), kImageSize);
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(image[i]); };
-  EXPECT_EQ(byte(0), 0x31);
-  EXPECT_EQ(byte(1), 0x01);
-  EXPECT_EQ(byte(2), 0x10);
-  EXPECT_EQ(byte(3), 9);
-  EXPECT_EQ(byte(6), 0);
-  EXPECT_EQ(byte(7), 127);
-  EXPECT_EQ(byte(10), 1);
-  EXPECT_EQ(byte(11), 7);
-  EXPECT_EQ(byte(DelayOffset(4)), 0x6D);
-  EXPECT_EQ(byte(DelayOffset(35)), 0xC5);
+  // The date in BCD, the number, the thresholds, the current, the start delay and two delays.
+  for (const auto& [offset, value] :
+       std::vector<std::pair<std::size_t, int>>{{0, 0x31},
+                                                {1, 0x01},
+                                                {2, 0x10},
+                                                {3, 9},
+                                                {6, 0},
+                                                {7, 127},
+                                                {10, 1},
+                                                {11, 7},
+                                                {DelayOffset(4), 0x6D},
+                                                {DelayOffset(35), 0xC5}}) {
+    EXPECT_EQ(static_cast<std::uint8_t>(image[offset]), value) << offset;
+  }
   int sum = 0;
   for (char c : image) sum += static_cast<std::uint8_t>(c);
   EXPECT_EQ(sum % 256, 0);
@@ -103,6 +107,7 @@ TEST_F(CliTest, RefusesBadInputWithoutWritingAFile) {
                                                        {"--date", "2070-01-01"},
                                                        {"--date", "2023-02-29"},
                                                        {"--date", "5.12.2004"},
+                                                       {"--date", "2004-12/05"},
                                                        {"--bogus"},
                                                        {"9"}};
   for (const auto& extra : cases) {
@@ -129,6 +134,9 @@ TEST_F(CliTest, UsageAndFailureExitCodes) {
     EXPECT_TRUE(run.out.starts_with("Usage: lunda-cli [--data DIR] " + std::string(command)));
   }
   EXPECT_EQ(Cli({"--data", Data() + "/missing", "list"}).code, 2);
+  const CliResult junk = Cli({"decode", dir.Write("junk.vcd", "not a waveform").string()});
+  EXPECT_EQ(junk.code, 2);
+  EXPECT_NE(junk.err.find("junk.vcd"), std::string::npos);
   for (const char* index : {"-1", "2", "1x", ""}) {
     EXPECT_EQ(Cli({"--data", Data(), "show", index}).code, 2) << index;
   }
@@ -136,10 +144,10 @@ TEST_F(CliTest, UsageAndFailureExitCodes) {
   EXPECT_EQ(first.code, 0) << first.err;
   EXPECT_TRUE(first.out.starts_with("one {img.bin}\n")) << first.out;
   std::filesystem::create_directory(dir.path() / "folder");
-  EXPECT_EQ(Cli({"--data", Data(), "image", "0", "--date", "2004-12-05", "--output",
-                 (dir.path() / "folder").string()})
-                .code,
-            1);
+  const CliResult folder = Cli({"--data", Data(), "image", "0", "--date", "2004-12-05", "--output",
+                                (dir.path() / "folder").string()});
+  EXPECT_EQ(folder.code, 1);
+  EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
   EXPECT_EQ(Cli({"--data", Data(), "image", "0", "--date", "2004-12-05", "--output",
                  (dir.path() / "no" / "such" / "x.bin").string()})
                 .code,

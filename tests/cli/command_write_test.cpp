@@ -73,7 +73,10 @@ class WriteCommandTest : public ::testing::Test {
   std::vector<std::uint8_t> portWrites;
 };
 
-TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
+// sigrok's VCD input (PulseView, sigrok-cli) and its SPI decoder read the recording back too:
+// clock D0 idle high and sampled as it falls, data D1, least significant bit first. Downsampled
+// to 1 MHz, since the 1 ns time scale would make 27.6 G samples of the file's 27.6 s.
+TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImageHereAndInSigrok) {
   std::ostringstream out;
   std::ostringstream err;
   CommandContext context{dir.path() / "data", out, err};
@@ -93,28 +96,14 @@ TEST_F(WriteCommandTest, SimulatedWriteDecodesBackToTheImage) {
   ASSERT_EQ(RunCli(ImageArgs(), decodeOut, decodeErr), kExitOk) << decodeErr.str();
   EXPECT_EQ(ReadAll(Path("decoded.bin")), ReadAll(Path("image.bin")));
   EXPECT_NE(decodeOut.str().find("Number: 12"), std::string::npos) << decodeOut.str();
-}
 
-// sigrok's VCD input (PulseView, sigrok-cli) and its SPI decoder read the recording back: clock
-// D0 idle high and sampled as it falls, data D1, least significant bit first. Downsampled to
-// 1 MHz, since the 1 ns time scale would make 27.6 G samples of the file's 27.6 s.
-TEST_F(WriteCommandTest, SigrokDecodesTheRecordingToTheImage) {
   if (std::system("sigrok-cli --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no sigrok-cli";
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandContext context{dir.path() / "data", out, err};
-  FakeClock clock(10'000'000, 250);
-  FakeScheduler scheduler;
-  ASSERT_EQ(RunWrite(context, WriteArgs(), clock, scheduler), kExitOk) << err.str();
-  ASSERT_EQ(RunCli(ImageArgs(), out, err), kExitOk) << err.str();
   const std::string sigrok = "sigrok-cli -i '" + Path("out.vcd").string() +
                              "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
                              "bitorder=lsb-first:wordsize=8 -B spi=mosi >'" +
                              Path("sigrok.bin").string() + "'";
   ASSERT_EQ(std::system(sigrok.c_str()), 0) << sigrok;
-  const std::string decoded = ReadAll(Path("sigrok.bin"));
-  EXPECT_EQ(decoded.size(), kImageSize);
-  EXPECT_TRUE(decoded == ReadAll(Path("image.bin")));
+  EXPECT_TRUE(ReadAll(Path("sigrok.bin")) == ReadAll(Path("image.bin")));
 }
 
 #ifndef _WIN32
@@ -172,38 +161,15 @@ TEST_F(WriteCommandTest, OnATerminalTheProgressLineFollowsTheWrite) {
 }
 #endif
 
-TEST_F(WriteCommandTest, RefusesABadPortBeforeTouchingAnything) {
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandContext context{dir.path() / "data", out, err};
-  FakeClock clock;
-  FakeScheduler scheduler;
-  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "lpt1"};
-  EXPECT_EQ(RunWrite(context, args, clock, scheduler), kExitUsage);
-  EXPECT_NE(err.str().find("lpt1"), std::string::npos);
-  EXPECT_EQ(clock.Peek(), 0);
-}
-
-// As at start-up: a port that does not read back the test level gets nothing else.
-TEST_F(WriteCommandTest, APortThatFailsThePortTestGetsNothingSent) {
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandContext context{dir.path() / "data", out, err};
-  FakeClock clock;
-  FakeScheduler scheduler;
-  const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", "/dev/parport0"};
-  EXPECT_EQ(RunWrite(context, args, clock, scheduler, {.openPort = OpenLoggingPort(false)}),
-            kExitFailure);
-  EXPECT_EQ(err.str(), "lunda-cli: Не могу получить доступ к LPT-порту\n");
-  EXPECT_EQ(portWrites, std::vector<std::uint8_t>{kPortTestLevel});
-}
-
-// Where the port instructions need the port-I/O driver (Windows), the first write to an io: port
-// without it ends the process with a privileged-instruction fault instead of a message.
+// The port's way in: a choice that names no port is bad usage; where the port instructions need
+// the port-I/O driver (Windows), the first write to an io: port without it would end the process
+// with a privileged-instruction fault; and as at start-up, a port that does not read back the
+// test level gets nothing else.
 struct DriverCase {
   const char* name;
   const char* port;
   bool libraryThere;
+  bool portAnswers;
   int exitCode;
   const char* errStart;
   int libraryLoads;
@@ -214,7 +180,7 @@ void PrintTo(const DriverCase& c, std::ostream* out) { *out << c.name; }
 class WriteDriverTest : public WriteCommandTest,
                         public ::testing::WithParamInterface<DriverCase> {};
 
-TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
+TEST_P(WriteDriverTest, NothingButThePortTestReachesAPortThatIsNotReady) {
   const DriverCase& row = GetParam();
   FakeDriverOs os;
   os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
@@ -226,32 +192,30 @@ TEST_P(WriteDriverTest, NothingReachesAnIoPortBeforeTheDriverIsLoaded) {
   CommandContext context{dir.path() / "data", out, err};
   const std::vector<std::string> args = {"0", "--date", "2026-12-06", "--port", row.port};
   EXPECT_EQ(RunWrite(context, args, clock, scheduler,
-                     {.openPort = OpenLoggingPort(true), .driverOs = &os}),
+                     {.openPort = OpenLoggingPort(row.portAnswers), .driverOs = &os}),
             row.exitCode);
   EXPECT_TRUE(err.str().starts_with(row.errStart)) << err.str();
   EXPECT_EQ(os.libraryLoads, row.libraryLoads);
-  EXPECT_EQ(portWrites.empty(), row.exitCode != kExitOk);
+  EXPECT_EQ(portWrites.size() > 1, row.exitCode == kExitOk);
+  if (row.exitCode != kExitOk) {
+    EXPECT_EQ(clock.Peek(), 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteDriverTest,
     ::testing::Values(
-        DriverCase{"NoDriverLibrary", "io:0x378", false, kExitFailure,
+        DriverCase{"NoSuchPort", "lpt1", true, true, kExitUsage, "lunda-cli: unknown port 'lpt1'",
+                   0},
+        DriverCase{"NoDriverLibrary", "io:0x378", false, true, kExitFailure,
                    "lunda-cli: Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить "
                    "программу.\n",
                    1},
-        DriverCase{"DriverLoads", "io:0x378", true, kExitOk, "", 1},
-        DriverCase{"SimulatedPortNeedsNone", "sim", false, kExitOk, "", 0}),
+        DriverCase{"DriverLoads", "io:0x378", true, true, kExitOk, "", 1},
+        DriverCase{"PortFailsTheTest", "/dev/parport0", true, false, kExitFailure,
+                   "lunda-cli: Не могу получить доступ к LPT-порту\n", 0},
+        DriverCase{"SimulatedPortNeedsNone", "sim", false, true, kExitOk, "", 0}),
     [](const ::testing::TestParamInfo<DriverCase>& info) { return info.param.name; });
-
-TEST_F(WriteCommandTest, DecodeRefusesAFileThatIsNoWaveform) {
-  dir.Write("junk.vcd", "not a waveform");
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::vector<std::string> args = {"decode", Path("junk.vcd").string()};
-  EXPECT_EQ(RunCli(args, out, err), kExitUsage);
-  EXPECT_NE(err.str().find("junk.vcd"), std::string::npos);
-}
 
 }  // namespace
 }  // namespace lunda::cli

@@ -20,39 +20,6 @@ std::vector<std::uint8_t> Values(const RecordingPort& port) {
   return values;
 }
 
-std::vector<std::uint8_t> Repeat(std::vector<std::uint8_t> bit, int times) {
-  std::vector<std::uint8_t> all;
-  for (int i = 0; i < times; ++i) all.insert(all.end(), bit.begin(), bit.end());
-  return all;
-}
-
-struct ByteCase {
-  std::uint8_t value;
-  std::vector<std::uint8_t> writes;
-};
-
-void PrintTo(const ByteCase& c, std::ostream* out) {
-  *out << "0x" << std::hex << static_cast<int>(c.value);
-}
-
-class SendByteTest : public testing::TestWithParam<ByteCase> {};
-
-TEST_P(SendByteTest, WritesThreeValuesPerBitLeastSignificantFirst) {
-  FakeClock clock;
-  RecordingPort port(clock);
-  FakeScheduler scheduler;
-  LptTransmitter(port, clock, scheduler).SendByte(GetParam().value, 1000);
-  EXPECT_EQ(Values(port), GetParam().writes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bytes, SendByteTest,
-                         testing::Values(ByteCase{0x00, Repeat({0x81, 0x80, 0x81}, 8)},
-                                         ByteCase{0xFF, Repeat({0x83, 0x82, 0x81}, 8)},
-                                         ByteCase{0xA5, {0x83, 0x82, 0x81, 0x81, 0x80, 0x81,
-                                                         0x83, 0x82, 0x81, 0x81, 0x80, 0x81,
-                                                         0x81, 0x80, 0x81, 0x83, 0x82, 0x81,
-                                                         0x81, 0x80, 0x81, 0x83, 0x82, 0x81}}));
-
 TEST(SendByteTiming, HoldsTTAndTwoTEachMeasuredFromItsOwnStart) {
   // Every wait ends on the read that first sees its length reached, one tick-step later.
   FakeClock clock(10'000'000, 1);
@@ -150,12 +117,10 @@ TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
 INSTANTIATE_TEST_SUITE_P(
     Sleeps, TransmitPauseTest,
     testing::Values(
-        PauseCase{"OnTimeRealTime", nullptr, true}, PauseCase{"OnTimeRefused", nullptr, false},
+        PauseCase{"OnTimeRealTime", nullptr, true},
         PauseCase{"EarlyRealTime", [](std::int64_t, std::int64_t d) { return d - 300; }, true},
         PauseCase{"LateRefused", [](std::int64_t, std::int64_t d) { return d + 300; }, false},
-        PauseCase{"SignalAtOnce", [](std::int64_t now, std::int64_t) { return now; }, true},
-        PauseCase{"SignalHalfway",
-                  [](std::int64_t now, std::int64_t d) { return now + (d - now) / 2; }, true}),
+        PauseCase{"SignalAtOnce", [](std::int64_t now, std::int64_t) { return now; }, true}),
     [](const testing::TestParamInfo<PauseCase>& info) { return info.param.name; });
 
 TEST_F(TransmitImageTest, ComesOutOfTheSimulatedControllerByteForByte) {

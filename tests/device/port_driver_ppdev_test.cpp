@@ -41,13 +41,5 @@ TEST(PpdevPortDriver, LoadsAnAnsweringPortAndNamesEveryFailure) {
   }
 }
 
-TEST(PpdevPortDriver, InstallAndRemoveOnlyExplain) {
-  RecordingReporter reporter;
-  EXPECT_TRUE(InstallPortDriver(reporter));
-  EXPECT_TRUE(RemovePortDriver(reporter));
-  EXPECT_EQ(reporter.notices.size(), 2u);
-  EXPECT_TRUE(reporter.errors.empty());
-}
-
 }  // namespace
 }  // namespace lunda

@@ -143,15 +143,6 @@ TEST_F(Win32PortDriverTest, LoadRetriesAndUnloadsTheLibrary) {
   EXPECT_FALSE(LibraryStillLoaded());
 }
 
-TEST_F(Win32PortDriverTest, RemovalThatKeepsFailingDeletesNothing) {
-  SetEnvironmentVariableA("LUNDA_WINIO_REMOVE", "0");
-  EXPECT_FALSE(RemovePortDriver(os_, reporter_));
-  EXPECT_EQ(LoggedCalls().size(), 5u);
-  EXPECT_EQ(reporter_.errors, std::vector<std::string>{"Не могу удалить драйвер LPT-порта"});
-  EXPECT_TRUE(os_.CanOpenForRead(Path("WinIo.dll")));
-  EXPECT_FALSE(LibraryStillLoaded());
-}
-
 TEST_F(Win32PortDriverTest, LibraryWithoutEntryPoints) {
   PlaceLibrary("WinIoBare.dll");
   EchoPort port;

@@ -258,30 +258,6 @@ TEST(DataExchangeTest, ReadsAreParsedWithTheClassicPrompts) {
   }
 }
 
-TEST(DataExchangeTest, ByteFieldAcceptsOnlyZeroTo255) {
-  // Template 9001 with a byte field in edit 11, for the 0..255 rule.
-  class ByteDialog : public CDialog {
-   public:
-    ByteDialog() : CDialog(9001) {}
-    std::uint8_t byte = 9;
-
-   protected:
-    void DoDataExchange(DataExchange& dx) override { DDX_Text(dx, 11, byte); }
-  };
-  const std::pair<const char*, int> cases[] = {{" 255 ", 255}, {"256", -1}, {"-1", -1}};
-  for (const auto& [text, value] : cases) {  // -1: refused, the field keeps 9
-    MessageBoxRecorder boxes;
-    ByteDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    dialog.SetDlgItemText(11, text);
-    EXPECT_EQ(dialog.UpdateData(true), value >= 0);
-    EXPECT_EQ(int(dialog.byte), value >= 0 ? value : 9);
-    if (value < 0) {
-      EXPECT_EQ(boxes.boxes.at(0).text, "Please enter an integer between 0 and 255.");
-    }
-  }
-}
-
 TEST(DataExchangeTest, ReadingStopsAtTheFirstFailureAndARangeFailureKeepsTheNumber) {
   MessageBoxRecorder boxes;
   TestDialog dialog;
