@@ -15,11 +15,9 @@
 #include "device/simulated_controller.h"
 #include "gui/framework/application.h"
 #include "gui/framework/qt/qt_dialog_window.h"
-#include "gui/params/edit_parameters.h"
 #include "gui/ui/about_dlg.h"
 #include "gui/ui/main_dlg.h"
 #include "gui/write/date_dlg.h"
-#include "gui/write/prepare_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/fake_scheduler.h"
@@ -66,21 +64,12 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
   FakeClock clock;
   FakeScheduler scheduler;
   SimulatedController port(clock);
-  std::vector<std::shared_ptr<ParameterSheet>> sheets;
   const Frame frames[] = {
       {"main window 102",
        [&] { return std::make_shared<CMainDlg>(catalogue, MainWindowCommands{}, nullptr); }, true,
        true, false},
       {"About 100", [] { return std::make_shared<CAboutDlg>(); }, true, false, false},
-      {"parameters",
-       [&] {
-         sheets.push_back(
-             std::make_shared<ParameterSheet>(CreateParameterSheet(algorithm, nullptr)));
-         return std::shared_ptr<CDialog>(sheets.back(), sheets.back()->sheet.get());
-       },
-       true, false, false},
       {"date 133", [] { return std::make_shared<CDateDlg>(); }, true, false, true},
-      {"instructions 135", [] { return std::make_shared<CPrepareDlg>(); }, true, false, true},
       // No transmission behind it: the thread ends at once without telling the dialog.
       {"progress 132",
        [&] {
