@@ -43,7 +43,7 @@ struct Window {
   std::function<void(CAlgorithm&)> editAction;  // what the parameter sheet changes
   std::unique_ptr<CMainDlg> dialog;
 
-  CMainDlg& Open() {
+  void Open() {
     MainWindowCommands commands{
         .editParameters =
             [this](CAlgorithm& algorithm, CDialog&) {
@@ -57,7 +57,6 @@ struct Window {
                                    [this](std::uint32_t topic) { helpTopics.push_back(topic); });
     EXPECT_TRUE(dialog->Create());
     EXPECT_TRUE(test::ShowActive(*dialog));
-    return *dialog;
   }
   CListBox List() const { return CListBox(*dialog, kIdAlgorithmList); }
   std::vector<std::string> Rows() const {
@@ -99,41 +98,25 @@ RowInk ReadRow(CMainDlg& dialog, int row, bool selected) {
   return ink;
 }
 
-TEST(MainWindowTest, RowsFollowTheCatalogueWithTheChangeMarker) {
-  Window w;
-  AddAlgorithm(w.catalogue, "2", "a.bin");
-  AddAlgorithm(w.catalogue, "10", "b.bin", {}, true);
-  AddAlgorithm(w.catalogue, "5 Пожар", "c.bin");
-  w.Open();
-  EXPECT_EQ(w.Rows(), (std::vector<std::string>{"2 {a.bin}", "* 10 {b.bin}", "5 Пожар {c.bin}"}));
-  EXPECT_EQ(w.List().GetCurSel(), 0);
-  EXPECT_EQ(w.dialog->GetWindowText(), "Программатор ЛУНДА");
-}
-
-TEST(MainWindowTest, RowsAreDrawnInTheirStateColours) {
-  for (const bool changed : {false, true}) {
-    for (const bool selected : {false, true}) {
-      Window w;
-      AddAlgorithm(w.catalogue, "0", "other.bin");
-      AddAlgorithm(w.catalogue, "12", "a.bin", {}, changed);
-      w.Open();
-      test::UsePlainPixels(*w.dialog, kIdAlgorithmList);
-      test::ClickRow(*w.dialog, kIdAlgorithmList, selected ? 1 : 0);
-      const RowInk ink = ReadRow(*w.dialog, 1, selected);
-      EXPECT_GT(ink.fill, 0);
-      EXPECT_TRUE(ink.edgesAreFill);
-      EXPECT_EQ(ink.changedText > 0, changed) << changed << selected;
-      EXPECT_EQ(ink.other > 0, !changed) << changed << selected;
-    }
-  }
-}
-
-TEST(MainWindowTest, AnAmpersandUnderlinesInsteadOfShowingAndRowsPastTheCatalogueAreBlank) {
+// Rows past the catalogue are blank.
+TEST(MainWindowTest, RowsAreDrawnInTheirStateColoursAndAnAmpersandUnderlines) {
   Window w;
   AddAlgorithm(w.catalogue, "W", "a.bin");
   AddAlgorithm(w.catalogue, "&W", "a.bin");
+  AddAlgorithm(w.catalogue, "12", "a.bin", {}, true);
   w.Open();
   test::UsePlainPixels(*w.dialog, kIdAlgorithmList);
+  for (const int selected : {2, 0}) {
+    test::ClickRow(*w.dialog, kIdAlgorithmList, selected);
+    for (const int row : {0, 2}) {
+      const RowInk ink = ReadRow(*w.dialog, row, row == selected);
+      EXPECT_GT(ink.fill, 0);
+      EXPECT_TRUE(ink.edgesAreFill);
+      EXPECT_EQ(ink.changedText > 0, row == 2) << row << selected;
+      EXPECT_EQ(ink.other > 0, row != 2) << row << selected;
+    }
+  }
+  // "&W" is drawn as an underlined "W": as wide, with more ink.
   const RowInk plain = ReadRow(*w.dialog, 0, true);
   const RowInk marked = ReadRow(*w.dialog, 1, false);
   EXPECT_EQ(marked.left, plain.left);
@@ -142,63 +125,53 @@ TEST(MainWindowTest, AnAmpersandUnderlinesInsteadOfShowingAndRowsPastTheCatalogu
   EXPECT_EQ(w.Rows()[1], "&W {a.bin}");
   CAlgorithmListBox list;
   list.SetCatalogue(&w.catalogue);
-  EXPECT_FALSE(list.DrawItem(2).has_value());
+  EXPECT_FALSE(list.DrawItem(3).has_value());
   EXPECT_FALSE(list.DrawItem(-1).has_value());
 }
 
-TEST(MainWindowTest, SelectionShowsTheDescriptionAndTheDefaultsState) {
+// The rows follow the catalogue; the selection shows its description and whether "По умолчанию"
+// has something to do. "Параметры" leaves the focus where it was; "По умолчанию", which disables
+// itself, hands it to the list.
+TEST(MainWindowTest, SelectionParametersAndDefaults) {
   Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin", "Первая строка\r\nвторая");
-  AddAlgorithm(w.catalogue, "2", "b.bin", {}, true);
+  AddAlgorithm(w.catalogue, "2", "a.bin", "Первая строка\r\nвторая");
+  AddAlgorithm(w.catalogue, "10", "b.bin", {}, true);
+  CAlgorithm& edited = AddAlgorithm(w.catalogue, "5 Пожар", "c.bin", "описание");
+  w.editAction = [](CAlgorithm& algorithm) { algorithm.current.sensorCurrent = 1; };
   w.Open();
+  EXPECT_EQ(w.Rows(), (std::vector<std::string>{"2 {a.bin}", "* 10 {b.bin}", "5 Пожар {c.bin}"}));
+  EXPECT_EQ(w.dialog->GetWindowText(), "Программатор ЛУНДА");
+  EXPECT_EQ(w.List().GetCurSel(), 0);
   EXPECT_EQ(w.Description(), "Первая строка\r\nвторая");
   EXPECT_FALSE(w.DefaultsEnabled());
   test::ClickRow(*w.dialog, kIdAlgorithmList, 1);
   EXPECT_EQ(w.Description(), "");
   EXPECT_TRUE(w.DefaultsEnabled());
-}
 
-TEST(MainWindowTest, DefaultsRestoresTheRowAndDisablesItself) {
-  Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin");
-  CAlgorithm& changed = AddAlgorithm(w.catalogue, "2", "b.bin", "описание", true);
-  w.Open();
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 1);
-  test::Click(*w.dialog, kIdDefaults);
-  EXPECT_FALSE(ParamsDiffer(changed.current, changed.defaults));
-  EXPECT_EQ(w.Rows()[1], "2 {b.bin}");
-  EXPECT_FALSE(w.DefaultsEnabled());
-  EXPECT_EQ(w.dialog->GetFocusId(), kIdAlgorithmList);
-  EXPECT_EQ(w.List().GetCurSel(), 1);
-  EXPECT_EQ(w.Description(), "описание");
-}
-
-TEST(MainWindowTest, ParametersRefreshTheRowWithoutMovingTheFocus) {
-  Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin");
-  AddAlgorithm(w.catalogue, "2", "b.bin");
-  w.editAction = [](CAlgorithm& algorithm) { algorithm.current.sensorCurrent = 1; };
-  w.Open();
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 1);
+  test::ClickRow(*w.dialog, kIdAlgorithmList, 2);
   // Ctrl+click and Ctrl+Space keep the row selected: a single-selection list always has one.
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 1, true);
+  test::ClickRow(*w.dialog, kIdAlgorithmList, 2, true);
   Press(Key::kControlSpace);
-  EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[1].get());
   test::Click(*w.dialog, kIdParameters);
-  EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{w.catalogue[1].get()}));
-  EXPECT_EQ(w.Rows(), (std::vector<std::string>{"1 {a.bin}", "* 2 {b.bin}"}));
+  EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{&edited}));
+  EXPECT_EQ(w.Rows()[2], "* 5 Пожар {c.bin}");
   EXPECT_TRUE(w.DefaultsEnabled());
   EXPECT_EQ(w.dialog->GetFocusId(), kIdParameters);
-  // A sheet that puts the defaults back by hand takes the marker away as well; a double click
-  // on the row opens it.
-  w.editAction = [](CAlgorithm& algorithm) { algorithm.current = algorithm.defaults; };
-  test::DoubleClickRow(*w.dialog, kIdAlgorithmList, 1);
-  EXPECT_EQ(w.edited.size(), 2u);
-  EXPECT_EQ(w.Rows()[1], "2 {b.bin}");
+
+  test::Click(*w.dialog, kIdDefaults);
+  EXPECT_FALSE(ParamsDiffer(edited.current, edited.defaults));
+  EXPECT_EQ(w.Rows()[2], "5 Пожар {c.bin}");
   EXPECT_FALSE(w.DefaultsEnabled());
+  EXPECT_EQ(w.dialog->GetFocusId(), kIdAlgorithmList);
+  EXPECT_EQ(w.List().GetCurSel(), 2);
+  EXPECT_EQ(w.Description(), "описание");
+  // A double click on the row opens the sheet as well.
+  test::DoubleClickRow(*w.dialog, kIdAlgorithmList, 2);
+  EXPECT_EQ(w.edited.size(), 2u);
+  EXPECT_EQ(w.Rows()[2], "* 5 Пожар {c.bin}");
 }
 
-TEST(MainWindowTest, TabFollowsTheTemplateOrder) {
+TEST(MainWindowTest, TabOrderTipsAndTheAboutBox) {
   Window w;
   AddAlgorithm(w.catalogue, "1", "a.bin", {}, true);  // so that "По умолчанию" takes the focus
   w.Open();
@@ -206,9 +179,28 @@ TEST(MainWindowTest, TabFollowsTheTemplateOrder) {
   for (int i = 0; i < 6; ++i) {
     Press(Key::kTab);
     visited.push_back(w.dialog->GetFocusId());
+    EXPECT_FALSE(test::ToolTip(*w.dialog, visited.back()).empty()) << visited.back();
   }
   EXPECT_EQ(visited, (std::vector<int>{kIdOk, kIdParameters, kIdDefaults, kIdDescription,
                                        kIdHelpButton, kIdAlgorithmList}));
+  EXPECT_EQ(test::ToolTip(*w.dialog, kIdAlgorithmList),
+            "Список доступных алгоритмов в формате <номер алгоритма>{<бинарный файл>}");
+  EXPECT_EQ(test::ToolTip(*w.dialog, kIdDefaults),
+            "Кнопка для установки параметров выбранного алгоритма в значения \"по умолчанию\"");
+
+  const std::vector<std::string> items = test::WindowMenu(*w.dialog);
+  ASSERT_GE(items.size(), 2u);
+  EXPECT_EQ(std::vector(items.end() - 2, items.end()),
+            (std::vector<std::string>{"", "&О программе..."}));
+  std::string aboutTitle;
+  test::ModalScript script;
+  script.Then([&aboutTitle](CDialog& about) {
+    aboutTitle = about.GetWindowText();
+    Press(Key::kEnter);
+  });
+  test::ChooseWindowMenuItem(*w.dialog, kIdmAbout);
+  EXPECT_EQ(aboutTitle, "О программе");
+  EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 
 // Rows with equal texts once acted on the first of them: a write could program the wrong image.
@@ -242,58 +234,20 @@ TEST(MainWindowTest, AnEmptyCatalogueDisablesTheCommandsButNotHelp) {
   EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 
-TEST(MainWindowTest, EveryControlShowsItsTip) {
-  Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin", {}, true);
-  w.Open();
-  const std::pair<int, const char*> tips[] = {
-      {kIdAlgorithmList,
-       "Список доступных алгоритмов в формате <номер алгоритма>{<бинарный файл>}"},
-      {kIdDescription, "Описание выбранного алгоритма"},
-      {kIdOk, "Кнопка для записи выбранного алгоритма в прибор"},
-      {kIdParameters, "Кнопка для открытия окна параметров выбранного алгоритма"},
-      {kIdDefaults,
-       "Кнопка для установки параметров выбранного алгоритма в значения \"по умолчанию\""},
-      {kIdHelpButton, "Открытие файла помощи"},
-  };
-  for (const auto& [id, tip] : tips) EXPECT_EQ(test::ToolTip(*w.dialog, id), tip);
-}
-
-TEST(MainWindowTest, TheWindowMenuEndsWithAboutWhichOpensTheAboutBox) {
-  Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin");
-  w.Open();
-  const std::vector<std::string> items = test::WindowMenu(*w.dialog);
-  ASSERT_GE(items.size(), 2u);
-  EXPECT_EQ(items[items.size() - 2], "");
-  EXPECT_EQ(items.back(), "&О программе...");
-  std::string aboutTitle;
-  test::ModalScript script;
-  script.Then([&aboutTitle](CDialog& about) {
-    aboutTitle = about.GetWindowText();
-    Press(Key::kEnter);
-  });
-  test::ChooseWindowMenuItem(*w.dialog, kIdmAbout);
-  EXPECT_EQ(aboutTitle, "О программе");
-  EXPECT_TRUE(w.dialog->IsWindowVisible());
-}
-
-// Hundreds of rows, an ampersand, a 300-character name and a 100 KB description.
+// Hundreds of rows, a 300-character name and a 100 KB description.
 TEST(MainWindowTest, BadInputLeavesAWorkingScrollingWindow) {
   Window w;
   for (int i = 0; i < 500; ++i) AddAlgorithm(w.catalogue, std::to_string(i), "x.bin");
-  AddAlgorithm(w.catalogue, "R&D", "r.bin");
   AddAlgorithm(w.catalogue, std::string(300, 'N'), "long.bin");
   const std::string line = "Строка описания алгоритма, довольно длинная.\r\n";
   std::string huge;
   for (std::size_t bytes = 0; bytes < 100 * 1024; bytes += Utf8ToCp1251(line).size()) huge += line;
   AddAlgorithm(w.catalogue, "big", "big.bin", huge);
   w.Open();
-  EXPECT_EQ(w.List().GetCount(), 503);
-  EXPECT_EQ(w.Rows()[500], "R&D {r.bin}");
+  EXPECT_EQ(w.List().GetCount(), 502);
   EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdAlgorithmList));
   Press(Key::kEnd);
-  EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[502].get());
+  EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[501].get());
   EXPECT_TRUE(test::IsScrolledDown(*w.dialog, kIdAlgorithmList));
   EXPECT_TRUE(test::IsReadOnly(*w.dialog, kIdDescription));
   EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdDescription));
@@ -301,48 +255,30 @@ TEST(MainWindowTest, BadInputLeavesAWorkingScrollingWindow) {
   Press(Key::kUp);
   Press(Key::kUp);
   Press(Key::kEnter);
-  EXPECT_EQ(w.written, (std::vector<CAlgorithm*>{w.catalogue[500].get()}));
+  EXPECT_EQ(w.written, (std::vector<CAlgorithm*>{w.catalogue[499].get()}));
 }
 
-// A new user's first change: "Параметры" from the real main window on the example data, a typed
-// threshold, the changed row's marker and colour, and "По умолчанию" undoing it all.
+// A new user's first change: "Параметры" on the example data runs the real sheet over the main
+// window, a typed threshold marks the row, and "По умолчанию" undoes it all.
 TEST(MainWindowTest, ATypedThresholdMarksTheRowUntilDefaultsAreRestored) {
-  AlgorithmCatalogue catalogue;
-  ASSERT_TRUE(ScanCatalogue(LUNDA_EXAMPLES_DATA, catalogue));
-  CAlgorithm& algorithm = *catalogue.front();
+  Window w;
+  ASSERT_TRUE(ScanCatalogue(LUNDA_EXAMPLES_DATA, w.catalogue));
+  CAlgorithm& algorithm = *w.catalogue.front();
   ASSERT_NE(algorithm.defaults.thresholds[0], 169);  // else typing "3.3" changes nothing
-  MainWindowCommands commands;
-  commands.editParameters = [](CAlgorithm& edited, CDialog& owner) {
-    EditParameters(edited, &owner);
-  };
-  CMainDlg window(catalogue, std::move(commands), [](std::uint32_t) {});
-  ASSERT_TRUE(window.Create());
-  ASSERT_TRUE(test::ShowActive(window));
-  test::UsePlainPixels(window, kIdAlgorithmList);
-  test::ClickRow(window, kIdAlgorithmList, 0);
-  const std::string plainRow = CListBox(window, kIdAlgorithmList).GetText(0);
-  EXPECT_EQ(ReadRow(window, 0, true).changedText, 0);
-
-  std::string shown;
+  w.editAction = [&w](CAlgorithm& edited) { EditParameters(edited, w.dialog.get()); };
+  w.Open();
+  const std::string plainRow = w.Rows()[0];
   test::ModalScript script;
-  script.Then([&shown](CDialog& sheet) {
-    auto& page = *static_cast<CPropertySheet&>(sheet).GetPage(0);
-    test::Type(page, 1020, "3.3");
-    Press(Key::kTab);
-    shown = page.GetDlgItemText(1020) + " " + page.GetDlgItemText(1030);
+  script.Then([](CDialog& sheet) {
+    test::Type(*static_cast<CPropertySheet&>(sheet).GetPage(0), 1020, "3.3");
     test::Click(sheet, kIdOk);
   });
-  test::Click(window, kIdParameters);
-  EXPECT_EQ(shown, "3.31 10101001");
+  test::Click(*w.dialog, kIdParameters);
   EXPECT_EQ(algorithm.current.thresholds[0], 169);
-  EXPECT_EQ(CListBox(window, kIdAlgorithmList).GetText(0), "* " + plainRow);
-  EXPECT_GT(ReadRow(window, 0, true).changedText, 0);
-  ASSERT_TRUE(window.IsDlgItemEnabled(kIdDefaults));
-
-  test::Click(window, kIdDefaults);
-  EXPECT_EQ(CListBox(window, kIdAlgorithmList).GetText(0), plainRow);
-  EXPECT_EQ(ReadRow(window, 0, true).changedText, 0);
-  EXPECT_FALSE(window.IsDlgItemEnabled(kIdDefaults));
+  EXPECT_EQ(w.Rows()[0], "* " + plainRow);
+  ASSERT_TRUE(w.DefaultsEnabled());
+  test::Click(*w.dialog, kIdDefaults);
+  EXPECT_EQ(w.Rows()[0], plainRow);
   EXPECT_TRUE(algorithm.current == algorithm.defaults);
 }
 

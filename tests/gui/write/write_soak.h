@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <span>
 #include <string>
 
 #include "algorithm/algorithm.h"
@@ -35,9 +37,7 @@ class WriteSoak {
     }
     const TransferReport report = controller.Report();
     return result == kTransmitDone && IsGoodTransfer(report) &&
-           std::equal(report.bytes.begin(), report.bytes.end(), algorithm.image.begin(),
-                      algorithm.image.begin() + algorithm.imageSize) &&
-           report.bytes.size() == algorithm.imageSize;
+           std::ranges::equal(report.bytes, std::span(algorithm.image.data(), algorithm.imageSize));
   }
 
  private:
@@ -59,15 +59,9 @@ struct ProcessFigures {
 inline ProcessFigures ReadProcessFigures() {
   namespace fs = std::filesystem;
   ProcessFigures figures;
-  for (const auto& entry : fs::directory_iterator("/proc/self/task")) {
-    static_cast<void>(entry);
-    ++figures.threads;
-  }
+  figures.threads = std::distance(fs::directory_iterator("/proc/self/task"), {});
   // The listing's own descriptor is among them; it is there on every reading.
-  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
-    static_cast<void>(entry);
-    ++figures.descriptors;
-  }
+  figures.descriptors = std::distance(fs::directory_iterator("/proc/self/fd"), {});
   std::ifstream status("/proc/self/status");
   for (std::string key; status >> key;) {
     if (key == "VmRSS:") status >> figures.residentKb;
