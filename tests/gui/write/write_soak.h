@@ -3,11 +3,9 @@
 // see that nothing piles up. Shared by the soak test and the soak benchmark.
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <span>
 #include <string>
 
 #include "algorithm/algorithm.h"
@@ -30,14 +28,9 @@ class WriteSoak {
     ++writes;
     if (!algorithm.PatchImage(date)) return false;
     controller.Reset();
-    int result = 0;
-    {
-      CWriteDlg dialog(algorithm, controller, clock, scheduler, nullptr);
-      result = dialog.DoModal();
-    }
+    const int result = CWriteDlg(algorithm, controller, clock, scheduler, nullptr).DoModal();
     const TransferReport report = controller.Report();
-    return result == kTransmitDone && IsGoodTransfer(report) &&
-           std::ranges::equal(report.bytes, std::span(algorithm.image.data(), algorithm.imageSize));
+    return result == kTransmitDone && IsGoodTransfer(report) && report.bytes == algorithm.image;
   }
 
  private:
