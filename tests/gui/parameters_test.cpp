@@ -225,30 +225,6 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
   EXPECT_TRUE(algorithm->current == expected);
 }
 
-// The caption is the whole row text, however long; help on any page opens the parameters topic.
-TEST(AppPropSheetTest, CaptionButtonsTabsAndHelp) {
-  auto algorithm = Example();
-  algorithm->name = std::string(300, 'N');
-  algorithm->current.startDelay = 3;
-  std::vector<std::uint32_t> topics;
-  const auto drive = [&](const Sheet& s) {
-    EXPECT_EQ(s.sheet.GetWindowText(), "* " + algorithm->name + " {alg7.bin}");
-    std::vector<std::string> texts;
-    for (const int id : {kIdOk, kIdCancel, kIdHelp, kIdApplyNow}) {
-      texts.push_back(s.sheet.GetDlgItemText(id));
-    }
-    for (int i = 0; i < 4; ++i) texts.push_back(test::TabText(s.sheet, i));
-    EXPECT_EQ(texts, (std::vector<std::string>{"OK", "&Отмена", "&Помощь", "&Применить", "Общие",
-                                               "Канал 1", "Канал 2", "Канал 3"}));
-    test::Click(s.sheet, kIdHelp);
-    test::ClickTab(s.sheet, 3);
-    test::Click(s.sheet, kIdHelp);
-    EXPECT_TRUE(s.sheet.IsWindowVisible());
-  };
-  RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });
-  EXPECT_EQ(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
-}
-
 // OK from another page writes what the pages shown hold; the pages never shown write nothing. A
 // page change keeps the value as read; the next reread snaps it. A stored kind of current outside
 // the radios checks neither and is written as alternating.
@@ -276,26 +252,46 @@ TEST(AppPropSheetTest, OkFromAnotherPageWritesWhatThePagesShownHold) {
   EXPECT_EQ(algorithm->defaults.delays[12], 12);
 }
 
-// After "&Применить" the sheet stays open; leaving it keeps what was applied, and Enter (OK) what
-// was typed since. The close box leaves as Cancel and nothing more: the program goes on.
-TEST(AppPropSheetTest, ApplyThenLeave) {
+// The caption is the whole row text, however long, and stays as it was when the sheet opened;
+// help on any page opens the parameters topic. After "&Применить" the sheet stays open; leaving it
+// keeps what was applied, and Enter (OK) what was typed since. The close box leaves as Cancel and
+// nothing more: the program goes on.
+TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
   for (const bool enter : {false, true}) {
     auto algorithm = Example();
-    const int result = RunSheet(*algorithm, [&](const Sheet& s) {
+    algorithm->name = std::string(300, 'N');
+    algorithm->current.startDelay = 3;
+    const std::string caption = "* " + algorithm->name + " {alg7.bin}";
+    std::vector<std::uint32_t> topics;
+    const auto drive = [&](const Sheet& s) {
+      EXPECT_EQ(s.sheet.GetWindowText(), caption);
+      std::vector<std::string> texts;
+      for (const int id : {kIdOk, kIdCancel, kIdHelp, kIdApplyNow}) {
+        texts.push_back(s.sheet.GetDlgItemText(id));
+      }
+      for (int i = 0; i < 4; ++i) texts.push_back(test::TabText(s.sheet, i));
+      EXPECT_EQ(texts, (std::vector<std::string>{"OK", "&Отмена", "&Помощь", "&Применить", "Общие",
+                                                 "Канал 1", "Канал 2", "Канал 3"}));
+      test::Click(s.sheet, kIdHelp);
       s.Type(0, kDelayEdit, "5");
       s.Click(0, kEdit1);
       EXPECT_TRUE(s.ApplyEnabled());
       test::Click(s.sheet, kIdApplyNow);
-      EXPECT_TRUE(s.sheet.IsWindowVisible());
       EXPECT_FALSE(s.ApplyEnabled());
       EXPECT_EQ(algorithm->current.startDelay, 5);
-      // The caption stays as it was when the sheet opened.
-      EXPECT_EQ(s.sheet.GetWindowText(), "Алгоритм 7 {alg7.bin}");
+      EXPECT_EQ(s.sheet.GetWindowText(), caption);
+      test::ClickTab(s.sheet, 3);
+      test::Click(s.sheet, kIdHelp);
+      test::ClickTab(s.sheet, 0);
       s.Type(0, kDelayEdit, "7");
       s.Click(0, kEdit1);
+      EXPECT_TRUE(s.sheet.IsWindowVisible());
       if (enter) Press(Key::kEnter);
       if (!enter) test::CloseBox(s.sheet);
-    });
+    };
+    const int result = RunSheet(*algorithm, drive,
+                                [&topics](std::uint32_t context) { topics.push_back(context); });
+    EXPECT_EQ(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
     EXPECT_EQ(algorithm->current.startDelay, enter ? 7 : 5);
     EXPECT_EQ(result, enter ? kIdOk : kIdCancel);
   }
