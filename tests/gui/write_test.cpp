@@ -22,7 +22,6 @@
 #include "tests/device/fake_clock.h"
 #include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
-#include "tests/gui/write/write_soak.h"
 
 namespace lunda {
 namespace {
@@ -202,6 +201,7 @@ TEST(WriteSequenceTest, AFailedWriteIsReported) {
     EXPECT_EQ(box.icon, MessageIcon::kError);
     EXPECT_EQ(box.owner, &owner);
     const auto& writes = rig.port.writes;
+    ASSERT_FALSE(writes.empty());
     EXPECT_EQ(writes.back().value, kPortRestLevel);
     if (c.failAfter) {
       EXPECT_GE(writes.back().time - writes[writes.size() - 2].time, kSettleTicks);
@@ -227,24 +227,6 @@ TEST(WriteDlgTest, AThreadThatCannotStartIsReported) {
   EXPECT_NE(box.text.find("ничего не передано"), std::string::npos);
   EXPECT_TRUE(rig.port.writes.empty());
 }
-
-#ifdef __linux__
-// Writes in a row through the progress dialog: every one arrives whole, and none leaves a thread
-// or a descriptor behind (read from /proc). bench_write_soak runs a thousand and reports the
-// memory.
-TEST(WriteSoakTest, WritesInARowLeaveNothingBehind) {
-  auto algorithm = LoadExample();
-  ASSERT_TRUE(algorithm);
-  test::WriteSoak soak(*algorithm);
-  // The first write makes what stays for the process's life: the dialog's fonts and style.
-  ASSERT_TRUE(soak.WriteOnce());
-  const test::ProcessFigures before = test::ReadProcessFigures();
-  for (int i = 0; i < 20; ++i) ASSERT_TRUE(soak.WriteOnce()) << i;
-  const test::ProcessFigures after = test::ReadProcessFigures();
-  EXPECT_EQ(after.threads, before.threads);
-  EXPECT_EQ(after.descriptors, before.descriptors);
-}
-#endif
 
 }  // namespace
 }  // namespace lunda
