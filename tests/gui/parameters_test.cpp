@@ -3,6 +3,7 @@
 // units), the caption, OK, Apply, the ways out and help.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <string>
@@ -61,8 +62,6 @@ struct Sheet {
   [[nodiscard]] int FocusId(int page) const { return Page(page).GetFocusId(); }
   void Type(int page, int id, std::string_view text) const { test::Type(Page(page), id, text); }
   void Click(int page, int id) const { test::Click(Page(page), id); }
-  void ClickButton(int id) const { test::Click(sheet, id); }
-  void ClickTab(int index) const { test::ClickTab(sheet, index); }
 };
 
 // Runs the parameter sheet over algorithm and hands the open, active sheet to drive; returns how
@@ -82,265 +81,136 @@ int RunSheet(CAlgorithm& algorithm, const std::function<void(const Sheet&)>& dri
   return result;
 }
 
-// Each stored code is shown, and typing the shown text reads the same code back; typed volts
-// snap up to the next code; a refused text leaves the stored value in place.
-TEST(CommonPageTest, ThresholdsShownAndTyped) {
-  struct Case {
-    int stored;
-    std::string typed;
-    int code;
-    std::string shown;
-    std::string prompt;  // empty: no box
-  };
-  std::vector<Case> cases;
-  const std::pair<int, const char*> stored[] = {
-      {0, "0"},      {1, "0.01"},   {2, "0.03"},  {26, "0.5"},   {51, "1"},     {77, "1.5"},
-      {100, "1.96"}, {127, "2.49"}, {128, "2.5"}, {169, "3.31"}, {254, "4.98"}, {255, "5"}};
-  for (const auto& [code, shown] : stored) cases.push_back({code, shown, code, shown, ""});
-  const std::string notANumber = "Please enter a number.";
-  const std::vector<Case> typed = {
-      {127, "2.5", 128, "2.5", ""},       {127, "3.3", 169, "3.31", ""},
-      {127, "1.95", 100, "1.96", ""},     {127, "0.02", 2, "0.03", ""},
-      {127, "0.005", 1, "0.01", ""},      {127, "4.99", 255, "5", ""},
-      {127, "7", 255, "5", ""},           {127, "-1", 0, "0", ""},
-      {127, " 2.5e0 ", 128, "2.5", ""},   {127, "2,5", 127, "2.49", notANumber},
-      {127, "", 127, "2.49", notANumber}, {127, "три", 127, "2.49", notANumber},
-  };
-  cases.insert(cases.end(), typed.begin(), typed.end());
-  for (const Case& c : cases) {
-    SCOPED_TRACE("stored " + std::to_string(c.stored) + ", typed '" + c.typed + "'");
-    auto algorithm = Example();
-    algorithm->current.thresholds.fill(static_cast<std::uint8_t>(c.stored));
-    MessageBoxRecorder boxes;
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      if (c.code == c.stored) {
-        // The sheet opens in the first field with its text selected: typing replaces it.
-        EXPECT_EQ(test::SelectedText(s.Page(0), kEdit1), c.shown);
-        EXPECT_EQ(s.Text(0, kEdit1 + 3), c.shown);
-        EXPECT_EQ(s.Text(0, kBinary1 + 3), Binary(c.code));
-      }
-      s.Type(0, kEdit1, c.typed);
-      Press(Key::kTab);
-      ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);
-      if (!c.prompt.empty()) {
-        EXPECT_EQ(boxes.boxes[0].text, c.prompt);
-      }
-      EXPECT_EQ(s.FocusId(0), c.prompt.empty() ? kEdit2 : kEdit1);
-      if (c.prompt.empty()) {
-        EXPECT_EQ(test::SelectedText(s.Page(0), kEdit2), s.Text(0, kEdit2));  // the next, whole
-      }
-      EXPECT_EQ(s.Text(0, kEdit1), c.shown);
-      EXPECT_EQ(s.Text(0, kBinary1), Binary(c.code));
-      EXPECT_EQ(CUpDown(s.Page(0), kSpin1).GetPos(), c.code);
-      EXPECT_EQ(s.ApplyEnabled(), c.code != c.stored);
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.thresholds[0], c.code);
-  }
-}
-
-TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
-  struct Case {
-    int stored;
-    const char* typed;  // before the click; the spin steps from the stored code
-    int direction;
-    bool key;  // Up or Down in the field instead of a click on an arrow
-    int code;
-    const char* shown;
-  };
-  const Case cases[] = {{127, "", +1, false, 128, "2.5"},    {127, "", -1, false, 126, "2.47"},
-                        {255, "", +1, false, 255, "5"},      {0, "", -1, false, 0, "0"},
-                        {127, "3.3", +1, false, 128, "2.5"}, {127, "", +1, true, 128, "2.5"},
-                        {127, "", -1, true, 126, "2.47"}};
-  for (const Case& c : cases) {
-    auto algorithm = Example();
-    algorithm->current.thresholds[1] = static_cast<std::uint8_t>(c.stored);
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      if (*c.typed) s.Type(0, kEdit2, c.typed);
-      if (c.key) {
-        s.Click(0, kEdit2);
-        Press(c.direction > 0 ? Key::kUp : Key::kDown);
-      } else {
-        test::ClickArrow(s.Page(0), kSpin1 + 1, c.direction);
-      }
-      if (*c.typed) {
-        EXPECT_EQ(s.FocusId(0), kEdit2);
-      }
-      EXPECT_EQ(s.Text(0, kEdit2), c.shown);
-      EXPECT_EQ(s.Text(0, kBinary1 + 1), Binary(c.code));
-      EXPECT_EQ(s.ApplyEnabled(), c.code != c.stored);
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.thresholds[1], c.code) << c.stored << " " << c.direction;
-  }
-}
-
-// A radio click rereads the page, snapping the typed threshold; OK writes the kind the radios
-// show. A stored kind outside them checks neither and is written as alternating: the sheet opens
-// with the focus entering the first threshold field, whose reread reports the change.
-TEST(CommonPageTest, RadioClickRereadsAndOkWritesTheKind) {
-  struct Case {
-    int stored;
-    int radio;  // clicked after typing 3.3; 0: nothing clicked
-    int written;
-  };
-  const Case cases[] = {{0, kAlternating, 1}, {1, kDirect, 0}, {2, 0, 1}};
-  for (const Case& c : cases) {
-    auto algorithm = Example();
-    algorithm->current.sensorCurrent = c.stored;
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      EXPECT_EQ(s.Page(0).IsDlgButtonChecked(kDirect), c.stored == 0);
-      EXPECT_EQ(s.Page(0).IsDlgButtonChecked(kAlternating), c.stored == 1);
-      if (c.radio != 0) {
-        s.Type(0, kEdit1, "3.3");
-        s.Click(0, c.radio);
-        EXPECT_EQ(s.Text(0, kEdit1), "3.31");
-      }
-      EXPECT_TRUE(s.ApplyEnabled());
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.sensorCurrent, c.written) << c.stored;
-  }
-}
-
-TEST(CommonPageTest, StartDelayTakesBytesOnly) {
-  // -1: refused, and the field shows the 16 s held before.
-  const std::pair<const char*, int> cases[] = {{"255", 255}, {" 7\t", 7}, {"256", -1},
-                                               {"+5", -1},   {"-1", -1},  {"", -1}};
-  for (const auto& [typed, stored] : cases) {
-    auto algorithm = Example();
-    MessageBoxRecorder boxes;
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      s.Type(0, kDelayEdit, typed);
-      s.Click(0, kEdit1);
-      ASSERT_EQ(boxes.boxes.size(), stored < 0 ? 1u : 0u) << typed;
-      if (stored < 0) {
-        EXPECT_EQ(boxes.boxes[0].text, "Please enter an integer between 0 and 255.");
-        EXPECT_EQ(s.FocusId(0), kDelayEdit);
-        EXPECT_EQ(test::SelectedText(s.Page(0), kDelayEdit), "16");
-      }
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.startDelay, stored < 0 ? 16 : stored) << typed;
-  }
-}
-
-// The page change keeps the value as read; the next reread snaps it.
-TEST(CommonPageTest, PageChangeKeepsTheValueAsReadUntilTheNextReread) {
-  auto algorithm = Example();
-  RunSheet(*algorithm, [&](const Sheet& s) {
-    s.Type(0, kEdit1, "2.5695");
-    s.ClickTab(1);
-    EXPECT_EQ(s.sheet.GetActiveIndex(), 1);
-    s.ClickTab(0);
-    EXPECT_EQ(s.Text(0, kBinary1), Binary(132));
-    EXPECT_EQ(s.Text(0, kEdit1), "2.56");
-    s.Click(0, kEdit2);
-    EXPECT_EQ(s.Text(0, kBinary1), Binary(131));
-    s.ClickButton(kIdOk);
-  });
-  EXPECT_EQ(algorithm->current.thresholds[0], 131);
-}
-
-TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
-  for (const int page : {1, 2, 3}) {
-    const int firstDelay = (page - 1) * 12;
-    auto algorithm = Example();
-    algorithm->current.delays[firstDelay] = 0xC5;       // 5 days
-    algorithm->current.delays[firstDelay + 11] = 0x7F;  // 63 minutes
-    algorithm->purposes[firstDelay + 1] += std::string(200, '.');
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      s.ClickTab(page);
-      EXPECT_EQ(s.Text(page, kPurpose), "Цель " + std::to_string(firstDelay + 1));
-      EXPECT_TRUE(test::ShowsTextStart(s.Page(page), kPurpose + 1));  // a long purpose's start
-      EXPECT_EQ(s.Text(page, kLabel), "T" + std::to_string(firstDelay + 1));
-      EXPECT_EQ(s.Text(page, kLabel + 11), "T" + std::to_string(firstDelay + 12));
-      EXPECT_EQ(s.Text(page, kValue), "5");
-      EXPECT_EQ(s.Text(page, kUnit), "сут.");
-      EXPECT_EQ(s.Text(page, kValue + 5), std::to_string(firstDelay + 5));
-      EXPECT_EQ(s.Text(page, kUnit + 5), "сек.");
-      EXPECT_EQ(s.Text(page, kValue + 11), "63");
-      EXPECT_EQ(s.Text(page, kUnit + 11), "мин.");
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.delays[firstDelay], 0xC5);
-    EXPECT_EQ(algorithm->current.delays[firstDelay + 11], 0x7F);
-  }
-}
-
-TEST(ChannelPageTest, RowsNotInUseAreDisabledByExactText) {
-  const std::pair<const char*, bool> cases[] = {{"Не используется", false},
-                                                {"Всегда 0", false},
-                                                {"Не используется ", true},
-                                                {"не используется", true},
-                                                {"", true}};
-  for (const auto& [purpose, enabled] : cases) {
-    auto algorithm = Example();
-    algorithm->purposes[3] = Utf8ToCp1251(purpose);
-    algorithm->current.delays[3] = 0x87;  // 7 hours
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      s.ClickTab(1);
-      EXPECT_EQ(s.Page(1).IsDlgItemEnabled(kValue + 3), enabled) << purpose;
-      EXPECT_EQ(s.Page(1).IsDlgItemEnabled(kUnit + 3), enabled) << purpose;
-      EXPECT_EQ(s.Text(1, kValue + 3), "7");
-      EXPECT_EQ(s.Text(1, kUnit + 3), "час.");
-      s.Click(1, kValue + 4);
-      s.ClickButton(kIdOk);
-    });
-    EXPECT_EQ(algorithm->current.delays[3], 0x87);
-  }
-}
-
-TEST(ChannelPageTest, TypedValues) {
+// A typed text is read when the focus moves on: volts snap up to the next code, out of range
+// they go to the end. A refused text is prompted for, gets the focus back with its text selected
+// and leaves the held value in place. The sheet opens in the first field with its text selected,
+// and Tab selects the whole next one: typing replaces what is there.
+TEST(ParameterPagesTest, TypedFieldsAreReadOrRefused) {
   const std::string positive = "Please enter a positive integer.";
-  struct Case {
+  const struct {
+    int page;
+    int field;
     const char* typed;
+    int next;            // the control clicked after typing; 0: Tab
     std::string prompt;  // empty: no box
-    const char* shown;   // in the row once the focus has moved on
-    int next;            // the control clicked after typing
+    const char* shown;   // in the field once the focus has moved on
+    int stored;
+  } cases[] = {
+      {0, kEdit1, "3.3", 0, "", "3.31", 169},
+      {0, kEdit1, "7", 0, "", "5", 255},
+      {0, kEdit1, "2.49", 0, "", "2.49", 127},
+      {0, kEdit1, "2,5", 0, "Please enter a number.", "2.49", 127},
+      {0, kEdit1, "3.3", kAlternating, "", "3.31", 169},  // a radio click rereads the page
+      {0, kDelayEdit, "255", kEdit1, "", "255", 255},
+      {0, kDelayEdit, "256", kEdit1, "Please enter an integer between 0 and 255.", "16", 16},
+      {1, kValue + 2, "63", kValue + 3, "", "63", 63},
+      // The click that gave a unit list the focus must not open its drop-down behind the box.
+      {1, kValue + 2, "64", kUnit + 3, "Please enter an integer between 0 and 63.", "64", 2},
+      {1, kValue + 2, "x", kUnit + 3, positive, "2", 2},
   };
-  // The click that gave a unit list the focus must not open its drop-down behind the box.
-  const Case cases[] = {{"63", "", "63", kValue + 3},
-                        {" 7 ", "", "7", kValue + 3},
-                        {"64", "Please enter an integer between 0 and 63.", "64", kUnit + 3},
-                        {"-3", positive, "2", kValue + 3},
-                        {"1 2", positive, "2", kValue + 3},
-                        {"", positive, "2", kValue + 3},
-                        {"x", positive, "2", kUnit + 3}};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     auto algorithm = Example();
+    const AlgorithmParams& params = algorithm->current;
+    const auto stored = [&c, &params] {
+      return c.field == kEdit1 ? params.thresholds[0]
+                               : (c.field == kDelayEdit ? params.startDelay : params.delays[2]);
+    };
     algorithm->current.delays[2] = 2;
+    const int held = stored();
     MessageBoxRecorder boxes;
     RunSheet(*algorithm, [&](const Sheet& s) {
-      s.ClickTab(1);
-      s.Type(1, kValue + 2, c.typed);
-      s.Click(1, c.next);
-      EXPECT_EQ(s.Text(1, kValue + 2), c.shown);
-      EXPECT_FALSE(test::IsDroppedDown(s.Page(1), kUnit + 3));
+      EXPECT_EQ(test::SelectedText(s.Page(0), kEdit1), "2.49");
+      if (c.page != 0) test::ClickTab(s.sheet, c.page);
+      s.Type(c.page, c.field, c.typed);
+      if (c.next == 0) Press(Key::kTab);
+      if (c.next != 0) s.Click(c.page, c.next);
+      EXPECT_EQ(s.Text(c.page, c.field), c.shown);
+      ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);
       if (c.prompt.empty()) {
-        EXPECT_TRUE(boxes.boxes.empty());
-        EXPECT_EQ(s.FocusId(1), c.next);
-        EXPECT_EQ(s.ApplyEnabled(), std::string(c.shown) != "2");
-        s.ClickButton(kIdOk);
-        return;
+        const int next = c.next != 0 ? c.next : kEdit2;
+        EXPECT_EQ(s.FocusId(c.page), next);
+        if (c.next == 0) {
+          EXPECT_EQ(test::SelectedText(s.Page(0), next), s.Text(0, next));  // the next, whole
+        }
+        EXPECT_EQ(s.ApplyEnabled(), c.stored != held);
+      } else {
+        EXPECT_EQ(boxes.boxes[0].text, c.prompt);
+        EXPECT_EQ(s.FocusId(c.page), c.field);
+        EXPECT_EQ(test::SelectedText(s.Page(c.page), c.field), c.shown);
+        EXPECT_FALSE(test::IsDroppedDown(s.Page(c.page), c.next));
       }
-      ASSERT_EQ(boxes.boxes.size(), 1u);
-      EXPECT_EQ(boxes.boxes[0].text, c.prompt);
-      EXPECT_EQ(s.FocusId(1), kValue + 2);
-      EXPECT_EQ(test::SelectedText(s.Page(1), kValue + 2), c.shown);
-      s.Type(1, kValue + 2, "11");
-      s.ClickButton(kIdOk);
+      if (c.field == kEdit1) {
+        EXPECT_EQ(s.Text(0, kBinary1), Binary(c.stored));
+        EXPECT_EQ(CUpDown(s.Page(0), kSpin1).GetPos(), c.stored);
+      }
+      test::Click(s.sheet, kIdOk);
     });
-    const int stored = c.prompt.empty() ? std::stoi(c.shown) : 11;
-    EXPECT_EQ(algorithm->current.delays[2], stored);
+    EXPECT_EQ(stored(), c.stored);
   }
 }
 
-TEST(ChannelPageTest, UnitChangeAloneIsWrittenAndEnablesApplyOnTheNextEntry) {
+// A step moves one code from the stored one and stops at the ends; text typed but not yet read
+// is dropped.
+TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
   auto algorithm = Example();
+  algorithm->current.thresholds = {127, 255, 0, 127};
   RunSheet(*algorithm, [&](const Sheet& s) {
-    s.ClickTab(1);
+    test::ClickArrow(s.Page(0), kSpin1, +1);
+    test::ClickArrow(s.Page(0), kSpin1 + 1, +1);
+    test::ClickArrow(s.Page(0), kSpin1 + 2, -1);
+    s.Type(0, kEdit1 + 3, "3.3");
+    test::ClickArrow(s.Page(0), kSpin1 + 3, -1);
+    EXPECT_EQ(s.FocusId(0), kEdit1 + 3);
+    s.Click(0, kEdit2);
+    Press(Key::kDown);
+    std::vector<std::string> shown;
+    for (int k = 0; k < 4; ++k)
+      shown.push_back(s.Text(0, kEdit1 + k) + " " + s.Text(0, kBinary1 + k));
+    EXPECT_EQ(shown, (std::vector<std::string>{"2.5 " + Binary(128), "4.98 " + Binary(254),
+                                               "0 " + Binary(0), "2.47 " + Binary(126)}));
+    EXPECT_TRUE(s.ApplyEnabled());
+    test::Click(s.sheet, kIdOk);
+  });
+  EXPECT_EQ(algorithm->current.thresholds, (std::array<std::uint8_t, 4>{128, 254, 0, 126}));
+}
+
+// Each page shows its channel's share; a row whose purpose is exactly one of the two "not in use"
+// texts is disabled, a near miss is not. The last page shown is "Канал 1".
+TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
+  auto algorithm = Example();
+  const char* purposes[] = {"Не используется", "Всегда 0", "Не используется ", "не используется"};
+  for (int j = 0; j < 4; ++j) algorithm->purposes[6 + j] = Utf8ToCp1251(purposes[j]);
+  for (const int first : {0, 12, 24}) {
+    algorithm->current.delays[first] = 0xC5;       // 5 days
+    algorithm->current.delays[first + 11] = 0x7F;  // 63 minutes
+  }
+  algorithm->purposes[13] += std::string(200, '.');
+  AlgorithmParams expected = algorithm->current;
+  expected.delays[1] = 0x41;
+  RunSheet(*algorithm, [&](const Sheet& s) {
+    for (const int page : {3, 2, 1}) {
+      const int first = (page - 1) * 12;
+      test::ClickTab(s.sheet, page);
+      std::vector<std::string> shown;
+      for (const int row : {0, 5, 11}) {
+        for (const int id : {kPurpose, kLabel, kValue, kUnit}) {
+          shown.push_back(s.Text(page, id + row));
+        }
+      }
+      const auto n = [first](int k) { return std::to_string(first + k); };
+      EXPECT_EQ(shown, (std::vector<std::string>{"Цель " + n(1), "T" + n(1), "5", "сут.",
+                                                 "Цель " + n(6), "T" + n(6), n(5), "сек.",
+                                                 "Цель " + n(12), "T" + n(12), "63", "мин."}));
+    }
+    EXPECT_TRUE(test::ShowsTextStart(s.Page(2), kPurpose + 1));  // a long purpose's start
+    std::vector<bool> enabled;
+    for (int j = 6; j < 10; ++j) {
+      enabled.push_back(s.Page(1).IsDlgItemEnabled(kValue + j));
+      enabled.push_back(s.Page(1).IsDlgItemEnabled(kUnit + j));
+    }
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, true, true, true, true}));
+    // A unit change alone is written, and enables Apply once the focus moves on.
     s.Click(1, kValue + 11);
     Press(Key::kTab);
     EXPECT_EQ(s.FocusId(1), kUnit + 1);
@@ -350,90 +220,81 @@ TEST(ChannelPageTest, UnitChangeAloneIsWrittenAndEnablesApplyOnTheNextEntry) {
     Press(Key::kTab);
     EXPECT_EQ(s.FocusId(1), kUnit + 2);
     EXPECT_TRUE(s.ApplyEnabled());
-    s.ClickButton(kIdOk);
+    test::Click(s.sheet, kIdOk);
   });
-  EXPECT_EQ(algorithm->current.delays[1], 0x41);
+  EXPECT_TRUE(algorithm->current == expected);
 }
 
-TEST(AppPropSheetTest, CaptionButtonsAndTabsSpeakRussianAndLongNamesStayWhole) {
-  const std::pair<std::string, int> cases[] = {{"Алгоритм 7", 3}, {std::string(300, 'N'), 16}};
-  for (const auto& [name, startDelay] : cases) {
-    auto algorithm = Example();
-    algorithm->name = Utf8ToCp1251(name);
-    algorithm->current.startDelay = static_cast<std::uint8_t>(startDelay);
-    RunSheet(*algorithm, [&](const Sheet& s) {
-      EXPECT_EQ(s.sheet.GetWindowText(), (startDelay != 16 ? "* " : "") + name + " {alg7.bin}");
-      EXPECT_EQ(s.sheet.GetDlgItemText(kIdOk), "OK");
-      EXPECT_EQ(s.sheet.GetDlgItemText(kIdCancel), "&Отмена");
-      EXPECT_EQ(s.sheet.GetDlgItemText(kIdHelp), "&Помощь");
-      EXPECT_EQ(s.sheet.GetDlgItemText(kIdApplyNow), "&Применить");
-      const char* tabs[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
-      for (int i = 0; i < 4; ++i) EXPECT_EQ(test::TabText(s.sheet, i), tabs[i]);
-    });
-  }
-}
-
-// Only the pages shown are read back: "Канал 1" and "Канал 3" were never created.
-TEST(AppPropSheetTest, OkFromAnotherPageWritesTheShownPagesOnly) {
+// OK from another page writes what the pages shown hold; the pages never shown write nothing. A
+// page change keeps the value as read; the next reread snaps it. A stored kind of current outside
+// the radios checks neither and is written as alternating.
+TEST(AppPropSheetTest, OkFromAnotherPageWritesWhatThePagesShownHold) {
   auto algorithm = Example();
   algorithm->current.thresholds = {0, 1, 169, 255};
+  algorithm->current.sensorCurrent = 2;
   AlgorithmParams expected = algorithm->current;
+  expected.thresholds[0] = 131;
+  expected.sensorCurrent = 1;
   expected.delays[12] = 9;
-  std::vector<bool> created;
   RunSheet(*algorithm, [&](const Sheet& s) {
-    s.ClickTab(2);
+    EXPECT_FALSE(s.Page(0).IsDlgButtonChecked(kDirect) ||
+                 s.Page(0).IsDlgButtonChecked(kAlternating));
+    s.Type(0, kEdit1, "2.5695");
+    test::ClickTab(s.sheet, 2);
     s.Type(2, kValue, "9");
-    s.ClickTab(0);
-    EXPECT_EQ(s.sheet.GetActiveIndex(), 0);
-    for (int i = 0; i < 4; ++i) created.push_back(s.Page(i).IsCreated());
-    s.ClickButton(kIdOk);
+    test::ClickTab(s.sheet, 0);
+    EXPECT_EQ(s.Text(0, kEdit1) + " " + s.Text(0, kBinary1), "2.56 " + Binary(132));
+    s.Click(0, kEdit2);
+    EXPECT_EQ(s.Text(0, kBinary1), Binary(131));
+    test::Click(s.sheet, kIdOk);
   });
-  EXPECT_EQ(created, (std::vector<bool>{true, false, true, false}));
   EXPECT_TRUE(algorithm->current == expected);
   EXPECT_EQ(algorithm->defaults.delays[12], 12);
 }
 
-// After "&Применить" the sheet stays open; leaving it keeps what was applied, except Enter (OK).
-// The close box leaves as Cancel and nothing more: the program goes on.
-TEST(AppPropSheetTest, ApplyThenLeave) {
-  enum class Leave { kCancelButton, kEscape, kCloseBox, kEnter };
-  const std::pair<Leave, int> cases[] = {
-      {Leave::kCancelButton, 5}, {Leave::kEscape, 5}, {Leave::kCloseBox, 5}, {Leave::kEnter, 7}};
-  for (const auto& [leave, startDelay] : cases) {
+// The caption is the whole row text, however long, and stays as it was when the sheet opened;
+// help on any page opens the parameters topic. After "&Применить" the sheet stays open; leaving it
+// keeps what was applied, and Enter (OK) what was typed since. The close box leaves as Cancel and
+// nothing more: the program goes on.
+TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
+  for (const bool enter : {false, true}) {
     auto algorithm = Example();
-    const int result = RunSheet(*algorithm, [&](const Sheet& s) {
+    algorithm->name = std::string(300, 'N');
+    algorithm->current.startDelay = 3;
+    const std::string caption = "* " + algorithm->name + " {alg7.bin}";
+    std::vector<std::uint32_t> topics;
+    const auto drive = [&](const Sheet& s) {
+      EXPECT_EQ(s.sheet.GetWindowText(), caption);
+      std::vector<std::string> texts;
+      for (const int id : {kIdOk, kIdCancel, kIdHelp, kIdApplyNow}) {
+        texts.push_back(s.sheet.GetDlgItemText(id));
+      }
+      for (int i = 0; i < 4; ++i) texts.push_back(test::TabText(s.sheet, i));
+      EXPECT_EQ(texts, (std::vector<std::string>{"OK", "&Отмена", "&Помощь", "&Применить", "Общие",
+                                                 "Канал 1", "Канал 2", "Канал 3"}));
+      test::Click(s.sheet, kIdHelp);
       s.Type(0, kDelayEdit, "5");
       s.Click(0, kEdit1);
       EXPECT_TRUE(s.ApplyEnabled());
-      s.ClickButton(kIdApplyNow);
-      EXPECT_TRUE(s.sheet.IsWindowVisible());
+      test::Click(s.sheet, kIdApplyNow);
       EXPECT_FALSE(s.ApplyEnabled());
       EXPECT_EQ(algorithm->current.startDelay, 5);
-      // The caption stays as it was when the sheet opened.
-      EXPECT_EQ(s.sheet.GetWindowText(), "Алгоритм 7 {alg7.bin}");
+      EXPECT_EQ(s.sheet.GetWindowText(), caption);
+      test::ClickTab(s.sheet, 3);
+      test::Click(s.sheet, kIdHelp);
+      test::ClickTab(s.sheet, 0);
       s.Type(0, kDelayEdit, "7");
       s.Click(0, kEdit1);
-      if (leave == Leave::kCancelButton) s.ClickButton(kIdCancel);
-      if (leave == Leave::kEscape) Press(Key::kEscape);
-      if (leave == Leave::kCloseBox) test::CloseBox(s.sheet);
-      if (leave == Leave::kEnter) Press(Key::kEnter);
-    });
-    EXPECT_EQ(algorithm->current.startDelay, startDelay);
-    EXPECT_EQ(result, leave == Leave::kEnter ? kIdOk : kIdCancel);
+      EXPECT_TRUE(s.sheet.IsWindowVisible());
+      if (enter) Press(Key::kEnter);
+      if (!enter) test::CloseBox(s.sheet);
+    };
+    const int result = RunSheet(*algorithm, drive,
+                                [&topics](std::uint32_t context) { topics.push_back(context); });
+    EXPECT_EQ(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
+    EXPECT_EQ(algorithm->current.startDelay, enter ? 7 : 5);
+    EXPECT_EQ(result, enter ? kIdOk : kIdCancel);
   }
-}
-
-TEST(AppPropSheetTest, HelpOnAnyPageOpensTheParametersTopic) {
-  auto algorithm = Example();
-  std::vector<std::uint32_t> topics;
-  const auto drive = [](const Sheet& s) {
-    s.ClickButton(kIdHelp);
-    s.ClickTab(3);
-    s.ClickButton(kIdHelp);
-    EXPECT_TRUE(s.sheet.IsWindowVisible());
-  };
-  RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });
-  EXPECT_EQ(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
 }
 
 }  // namespace

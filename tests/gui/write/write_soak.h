@@ -3,9 +3,9 @@
 // see that nothing piles up. Shared by the soak test and the soak benchmark.
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "algorithm/algorithm.h"
@@ -28,16 +28,9 @@ class WriteSoak {
     ++writes;
     if (!algorithm.PatchImage(date)) return false;
     controller.Reset();
-    int result = 0;
-    {
-      CWriteDlg dialog(algorithm, controller, clock, scheduler, nullptr);
-      result = dialog.DoModal();
-    }
+    const int result = CWriteDlg(algorithm, controller, clock, scheduler, nullptr).DoModal();
     const TransferReport report = controller.Report();
-    return result == kTransmitDone && IsGoodTransfer(report) &&
-           std::equal(report.bytes.begin(), report.bytes.end(), algorithm.image.begin(),
-                      algorithm.image.begin() + algorithm.imageSize) &&
-           report.bytes.size() == algorithm.imageSize;
+    return result == kTransmitDone && IsGoodTransfer(report) && report.bytes == algorithm.image;
   }
 
  private:
@@ -59,15 +52,9 @@ struct ProcessFigures {
 inline ProcessFigures ReadProcessFigures() {
   namespace fs = std::filesystem;
   ProcessFigures figures;
-  for (const auto& entry : fs::directory_iterator("/proc/self/task")) {
-    static_cast<void>(entry);
-    ++figures.threads;
-  }
+  figures.threads = std::distance(fs::directory_iterator("/proc/self/task"), {});
   // The listing's own descriptor is among them; it is there on every reading.
-  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
-    static_cast<void>(entry);
-    ++figures.descriptors;
-  }
+  figures.descriptors = std::distance(fs::directory_iterator("/proc/self/fd"), {});
   std::ifstream status("/proc/self/status");
   for (std::string key; status >> key;) {
     if (key == "VmRSS:") status >> figures.residentKb;
