@@ -42,7 +42,7 @@ HelpWindow* VisibleHelpWindow() {
 QStringList VisitHelp(CDialog& window, int helpButton, const QString& entry, CDialog& page,
                       int control) {
   test::Click(window, helpButton);
-  HelpWindow* help = VisibleHelpWindow();
+  const QPointer<HelpWindow> help = VisibleHelpWindow();  // F1 must not replace it
   if (help == nullptr) return {};
   QStringList topics{help->CurrentTopic()};
   QTreeWidget& contents = *help->Contents();
@@ -55,8 +55,8 @@ QStringList VisitHelp(CDialog& window, int helpButton, const QString& entry, CDi
   }
   topics << help->CurrentTopic();
   QTest::keyClick(QtDialogWindow::Of(page).Control(control), Qt::Key_F1);
-  return topics << help->CurrentTopic()
-                << (VisibleHelpWindow() == help ? "same window" : "another window");
+  if (help == nullptr || VisibleHelpWindow() != help) return topics << "another window";
+  return topics << help->CurrentTopic() << "same window";
 }
 
 class HelpWindowTest : public testing::Test {
