@@ -7,7 +7,8 @@ for tool in xvfb-run openbox xprop; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 # openbox keeps its session files under HOME; a throw-away one leaves the user's alone. It ends
-# with the X server that xvfb-run stops.
+# with the X server that xvfb-run stops. The inner script expands its own variables.
+# shellcheck disable=SC2016
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   home=$(mktemp -d) && trap "rm -rf $home" EXIT
   HOME=$home openbox --sm-disable >/dev/null 2>&1 &
