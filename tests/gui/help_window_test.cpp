@@ -36,18 +36,27 @@ HelpWindow* VisibleHelpWindow() {
   return nullptr;
 }
 
-// Clicks the contents entry with that text through the window system, as a user would, so that
-// a window blocked by a modal one ignores the click.
-void ClickContents(HelpWindow& help, const QString& text) {
-  const QList<QTreeWidgetItem*> items = help.Contents()->findItems(text, Qt::MatchRecursive);
-  if (items.isEmpty()) return;
-  QWidget* viewport = help.Contents()->viewport();
-  const QPoint point = help.Contents()->visualItemRect(items.front()).center();
-  QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, viewport->mapTo(&help, point));
-}
-
-void PressF1In(CDialog& dialog, int id) {
-  QTest::keyClick(QtDialogWindow::Of(dialog).Control(id), Qt::Key_F1);
+// The topics shown after the window's Help button, a click on the contents entry (through the
+// window system, as a user's, so that a window blocked by a modal one would ignore it) and F1
+// in the control, and whether F1 came back to the same window.
+QStringList VisitHelp(CDialog& window, int helpButton, const QString& entry, CDialog& page,
+                      int control) {
+  test::Click(window, helpButton);
+  const QPointer<HelpWindow> help = VisibleHelpWindow();  // F1 must not replace it
+  if (help == nullptr) return {};
+  QStringList topics{help->CurrentTopic()};
+  QTreeWidget& contents = *help->Contents();
+  if (const QTreeWidgetItem* current = contents.currentItem()) topics << current->text(0);
+  const QList<QTreeWidgetItem*> items = contents.findItems(entry, Qt::MatchRecursive);
+  if (!items.isEmpty()) {
+    const QPoint point = contents.visualItemRect(items.front()).center();
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                      contents.viewport()->mapTo(help, point));
+  }
+  topics << help->CurrentTopic();
+  QTest::keyClick(QtDialogWindow::Of(page).Control(control), Qt::Key_F1);
+  if (help == nullptr || VisibleHelpWindow() != help) return topics << "another window";
+  return topics << help->CurrentTopic() << "same window";
 }
 
 class HelpWindowTest : public testing::Test {
@@ -70,28 +79,17 @@ TEST_F(HelpWindowTest, MainWindowHelpAndF1OpenTheMainTopicBesideTheModalWindow) 
   }
   CMainDlg window(catalogue, {}, ShowBuiltHelp);
   QStringList topics;
-  bool sameWindow = false;
   int selectedRow = -1;
   test::ModalScript script;
   script.Then([&](CDialog& main) {
-    test::Click(main, kIdHelpButton);
-    if (HelpWindow* help = VisibleHelpWindow()) {
-      topics << help->CurrentTopic();
-      if (QTreeWidgetItem* entry = help->Contents()->currentItem()) topics << entry->text(0);
-      ClickContents(*help, QStringLiteral("Запись алгоритма в прибор"));
-      topics << help->CurrentTopic();
-      test::ClickRow(main, kIdAlgorithmList, 1);
-      selectedRow = CListBox(main, kIdAlgorithmList).GetCurSel();
-      PressF1In(main, kIdAlgorithmList);
-      topics << help->CurrentTopic();
-      sameWindow = VisibleHelpWindow() == help;
-    }
+    topics = VisitHelp(main, kIdHelpButton, "Запись алгоритма в прибор", main, kIdAlgorithmList);
+    test::ClickRow(main, kIdAlgorithmList, 1);
+    selectedRow = CListBox(main, kIdAlgorithmList).GetCurSel();
     main.EndDialog(kIdCancel);
   });
   window.DoModal();
-  EXPECT_EQ(topics,
-            (QStringList{"/main-window.htm", "Главное окно", "/write.htm", "/main-window.htm"}));
-  EXPECT_TRUE(sameWindow);
+  EXPECT_EQ(topics, (QStringList{"/main-window.htm", "Главное окно", "/write.htm",
+                                 "/main-window.htm", "same window"}));
   EXPECT_EQ(selectedRow, 1);
 }
 
@@ -102,25 +100,16 @@ TEST_F(HelpWindowTest, ParameterPagesOpenTheParametersTopicInTheSameWindow) {
   ASSERT_TRUE(owner.Create());
   ASSERT_TRUE(test::ShowActive(owner));
   QStringList topics;
-  bool sameWindow = false;
   test::ModalScript script;
   script.Then([&](CDialog& dialog) {
     auto& sheet = static_cast<CPropertySheet&>(dialog);
-    test::Click(sheet, kIdHelp);
-    if (HelpWindow* help = VisibleHelpWindow()) {
-      topics << help->CurrentTopic();
-      ClickContents(*help, QStringLiteral("Главное окно"));
-      topics << help->CurrentTopic();
-      sheet.SetActivePage(2);
-      PressF1In(*sheet.GetPage(2), 1100);
-      topics << help->CurrentTopic();
-      sameWindow = VisibleHelpWindow() == help;
-    }
+    sheet.SetActivePage(2);
+    topics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2), 1100);
     sheet.EndDialog(kIdCancel);
   });
   EditParameters(algorithm, &owner, ShowBuiltHelp);
-  EXPECT_EQ(topics, (QStringList{"/parameters.htm", "/main-window.htm", "/parameters.htm"}));
-  EXPECT_TRUE(sameWindow);
+  EXPECT_EQ(topics, (QStringList{"/parameters.htm", "Параметры алгоритма", "/main-window.htm",
+                                 "/parameters.htm", "same window"}));
 }
 
 TEST_F(HelpWindowTest, WithoutAReadableHelpFileNothingOpens) {

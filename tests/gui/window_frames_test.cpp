@@ -9,17 +9,14 @@
 #include <QProcess>
 #include <QTest>
 #include <functional>
-#include <memory>
 #include <thread>
 
 #include "device/simulated_controller.h"
 #include "gui/framework/application.h"
 #include "gui/framework/qt/qt_dialog_window.h"
-#include "gui/params/edit_parameters.h"
 #include "gui/ui/about_dlg.h"
 #include "gui/ui/main_dlg.h"
 #include "gui/write/date_dlg.h"
-#include "gui/write/prepare_dlg.h"
 #include "gui/write/write_dlg.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/fake_scheduler.h"
@@ -51,50 +48,32 @@ unsigned MotifFunctions(const QWidget& window) {
   return fields[1].trimmed().toUInt(nullptr, 16);
 }
 
-struct Frame {
-  const char* name;
-  std::function<std::shared_ptr<CDialog>()> build;
-  bool closable;
-  bool minimisable;
-  bool blankTitle;
-};
-
 TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
   AlgorithmCatalogue catalogue;
   catalogue.push_back(std::make_unique<CAlgorithm>());
-  CAlgorithm& algorithm = *catalogue.front();
   FakeClock clock;
   FakeScheduler scheduler;
   SimulatedController port(clock);
-  std::vector<std::shared_ptr<ParameterSheet>> sheets;
-  const Frame frames[] = {
-      {"main window 102",
-       [&] { return std::make_shared<CMainDlg>(catalogue, MainWindowCommands{}, nullptr); }, true,
-       true, false},
-      {"About 100", [] { return std::make_shared<CAboutDlg>(); }, true, false, false},
-      {"parameters",
-       [&] {
-         sheets.push_back(
-             std::make_shared<ParameterSheet>(CreateParameterSheet(algorithm, nullptr)));
-         return std::shared_ptr<CDialog>(sheets.back(), sheets.back()->sheet.get());
-       },
-       true, false, false},
-      {"date 133", [] { return std::make_shared<CDateDlg>(); }, true, false, true},
-      {"instructions 135", [] { return std::make_shared<CPrepareDlg>(); }, true, false, true},
-      // No transmission behind it: the thread ends at once without telling the dialog.
-      {"progress 132",
-       [&] {
-         return std::make_shared<CWriteDlg>(
-             algorithm, port, clock, scheduler, nullptr,
-             [](std::function<void()>) { return std::thread([] {}); });
-       },
-       false, false, false},
-  };
-  for (const Frame& frame : frames) {
+  CMainDlg main(catalogue, MainWindowCommands{}, nullptr);
+  CAboutDlg about;
+  CDateDlg date;
+  // No transmission behind it: the thread ends at once without telling the dialog.
+  CWriteDlg progress(*catalogue.front(), port, clock, scheduler, nullptr,
+                     [](std::function<void()>) { return std::thread([] {}); });
+  const struct {
+    const char* name;
+    CDialog& dialog;
+    bool closable;
+    bool minimisable;
+    bool blankTitle;
+  } frames[] = {{"main window 102", main, true, true, false},
+                {"About 100", about, true, false, false},
+                {"date 133", date, true, false, true},
+                {"progress 132", progress, false, false, false}};
+  for (const auto& frame : frames) {
     SCOPED_TRACE(frame.name);
-    const std::shared_ptr<CDialog> dialog = frame.build();
-    ASSERT_TRUE(dialog->Create());
-    QtDialogWindow& window = QtDialogWindow::Of(*dialog);
+    ASSERT_TRUE(frame.dialog.Create());
+    QtDialogWindow& window = QtDialogWindow::Of(frame.dialog);
     window.show();
     QString actions;
     // The window manager announces what it allows once it has taken the window on.

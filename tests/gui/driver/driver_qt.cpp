@@ -3,7 +3,6 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
@@ -51,25 +50,19 @@ Rgb ToRgb(const QColor& color) {
 
 }  // namespace
 
-struct Poller::State {
-  explicit State(std::function<void()> f) : tick(std::move(f)) {}
-  std::function<void()> tick;
-  QTimer timer;
-};
-
-Poller::Poller(std::function<void()> tick) : state_(new State(std::move(tick))) {
+std::shared_ptr<void> Poll(std::function<void()> tick) {
   // Re-armed before the tick runs: a running timer does not fire again inside a modal loop that
   // its own tick opened, a freshly started one does.
-  state_->timer.setSingleShot(true);
-  state_->timer.setInterval(2);
-  QObject::connect(&state_->timer, &QTimer::timeout, [state = state_] {
-    state->timer.start();
-    state->tick();
+  auto timer = std::make_shared<QTimer>();
+  timer->setSingleShot(true);
+  timer->setInterval(2);
+  QObject::connect(timer.get(), &QTimer::timeout, [self = timer.get(), tick = std::move(tick)] {
+    self->start();
+    tick();
   });
-  state_->timer.start();
+  timer->start();
+  return timer;
 }
-
-Poller::~Poller() { delete state_; }
 
 void ProcessEvents() { QApplication::processEvents(); }
 
@@ -146,11 +139,6 @@ void Press(Key key) {
 }
 
 void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
-
-void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
-  auto* picker = qobject_cast<QDateEdit*>(ControlOf(dialog, id));
-  picker->setDate(QDate(date.year, date.month, date.day));
-}
 
 std::vector<std::string> WindowMenu(CDialog& dialog) {
   std::vector<std::string> items;
@@ -234,16 +222,16 @@ RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
   QListWidget& list = ListOf(dialog, listId);
   const QImage image = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QRect rect = list.visualItemRect(list.item(row));
-  RowPicture picture;
-  picture.width = rect.width();
-  picture.height = rect.height();
+  RowPicture picture{rect.width(),
+                     rect.height(),
+                     {},
+                     ToRgb(list.palette().color(QPalette::Active, QPalette::Highlight)),
+                     ToRgb(list.palette().color(QPalette::Active, QPalette::Base))};
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     for (int x = rect.left(); x <= rect.right(); ++x) {
       picture.pixels.push_back(ToRgb(image.pixelColor(x, y)));
     }
   }
-  picture.highlight = ToRgb(list.palette().color(QPalette::Active, QPalette::Highlight));
-  picture.background = ToRgb(list.palette().color(QPalette::Active, QPalette::Base));
   return picture;
 }
 

@@ -18,32 +18,20 @@ Win32DialogWindow& WindowOf(const CDialog& dialog) { return Win32DialogWindow::O
 
 HWND ItemOf(const CDialog& dialog, int id) { return WindowOf(dialog).Item(id); }
 
-// Ctrl held down for the controls that ask the key state, as a user's hand would hold it.
-class ControlKeyHeld {
- public:
-  explicit ControlKeyHeld(bool held) : held_(held) {
-    if (held_) SetControl(0x80);
-  }
-  ~ControlKeyHeld() {
-    if (held_) SetControl(0);
-  }
-
- private:
-  static void SetControl(BYTE state) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
-    SetKeyboardState(keys);
-  }
-  bool held_;
-};
+// Ctrl down or up for the controls that ask the key state, as a user's hand would hold it.
+void HoldControl(bool held) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = held ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
 
 // A click reaches only an enabled control of an enabled window.
 void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false) {
   if (!window || !IsWindowEnabled(window) || !IsWindowEnabled(GetAncestor(window, GA_ROOT))) {
     return;
   }
-  const ControlKeyHeld control(withControl);
+  HoldControl(withControl);
   const WPARAM keys = withControl ? MK_CONTROL : 0;
   const LPARAM point = MAKELPARAM(at.x, at.y);
   SendMessageW(window, WM_MOUSEMOVE, keys, point);
@@ -54,6 +42,7 @@ void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false
     SendMessageW(window, WM_LBUTTONUP, keys, point);
   }
   ProcessEvents();
+  HoldControl(false);
 }
 
 POINT Center(const RECT& rect) {
@@ -83,33 +72,26 @@ SCROLLINFO VerticalScroll(HWND window) {
 
 Rgb ToRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
 
-std::map<UINT_PTR, std::function<void()>*>& Ticks() {
-  static std::map<UINT_PTR, std::function<void()>*> ticks;
+std::map<UINT_PTR, std::function<void()>>& Ticks() {
+  static std::map<UINT_PTR, std::function<void()>> ticks;
   return ticks;
 }
 
 void CALLBACK OnPollTimer(HWND, UINT, UINT_PTR id, DWORD) {
   const auto it = Ticks().find(id);
-  if (it != Ticks().end()) (*it->second)();
+  if (it != Ticks().end()) it->second();
 }
 
 }  // namespace
 
-struct Poller::State {
-  std::function<void()> tick;
-  UINT_PTR timer = 0;
-};
-
-// A thread timer: its ticks are dispatched by whatever loop runs, nested modal loops included.
-Poller::Poller(std::function<void()> tick) : state_(new State{std::move(tick)}) {
-  state_->timer = SetTimer(nullptr, 0, 2, OnPollTimer);
-  Ticks()[state_->timer] = &state_->tick;
-}
-
-Poller::~Poller() {
-  KillTimer(nullptr, state_->timer);
-  Ticks().erase(state_->timer);
-  delete state_;
+std::shared_ptr<void> Poll(std::function<void()> tick) {
+  // A thread timer: its ticks are dispatched by whatever loop runs, nested modal loops included.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 2, OnPollTimer);
+  Ticks()[timer] = std::move(tick);
+  return std::shared_ptr<void>(nullptr, [timer](void*) {
+    KillTimer(nullptr, timer);
+    Ticks().erase(timer);
+  });
 }
 
 void ProcessEvents() {
@@ -196,27 +178,19 @@ void Press(Key key) {
   static constexpr WPARAM kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_UP,
                                      VK_DOWN, VK_END,    VK_F1,     VK_SPACE};
   const WPARAM vk = kKeys[static_cast<int>(key)];
-  const ControlKeyHeld control(key == Key::kControlSpace);
+  HoldControl(key == Key::kControlSpace);
   HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC))
                       << 16;
   PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
   PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3ll << 30));
   ProcessEvents();
+  HoldControl(false);
 }
 
 void CloseBox(CDialog& dialog) {
   SendMessageW(WindowOf(dialog).Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
   ProcessEvents();
-}
-
-void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
-  SYSTEMTIME time{};
-  time.wYear = static_cast<WORD>(date.year);
-  time.wMonth = static_cast<WORD>(date.month);
-  time.wDay = static_cast<WORD>(date.day);
-  time.wHour = 12;
-  SendMessageW(ItemOf(dialog, id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
 std::vector<std::string> WindowMenu(CDialog& dialog) {
@@ -305,37 +279,25 @@ void UsePlainPixels(CDialog& dialog, int listId) {
 RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
   HWND list = ItemOf(dialog, listId);
   const RECT client = ClientRect(list);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = client.right;
-  info.bmiHeader.biHeight = -client.bottom;  // top down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
   HDC screen = GetDC(list);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ previous = SelectObject(memory, bitmap);
   SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-  GdiFlush();
   const RECT rect = RowRect(dialog, listId, row);
-  RowPicture picture;
-  picture.width = rect.right - rect.left;
-  picture.height = rect.bottom - rect.top;
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  RowPicture picture{rect.right - rect.left,
+                     rect.bottom - rect.top,
+                     {},
+                     ToRgb(GetSysColor(COLOR_HIGHLIGHT)),
+                     ToRgb(GetSysColor(COLOR_WINDOW))};
   for (LONG y = rect.top; y < rect.bottom; ++y) {
-    for (LONG x = rect.left; x < rect.right; ++x) {
-      const std::uint32_t p = pixels[y * client.right + x];  // 0x00RRGGBB
-      picture.pixels.push_back({static_cast<std::uint8_t>(p >> 16),
-                                static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)});
-    }
+    for (LONG x = rect.left; x < rect.right; ++x)
+      picture.pixels.push_back(ToRgb(GetPixel(memory, x, y)));
   }
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(list, screen);
-  picture.highlight = ToRgb(GetSysColor(COLOR_HIGHLIGHT));
-  picture.background = ToRgb(GetSysColor(COLOR_WINDOW));
   return picture;
 }
 

@@ -6,15 +6,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "algorithm/calendar_date.h"
+#include "gui/framework/dialog.h"
 #include "gui/framework/list_box.h"
 
 namespace lunda {
-class CDialog;
 class CPropertySheet;
 }  // namespace lunda
 
@@ -29,18 +30,8 @@ bool ShowActive(CDialog& dialog);
 [[nodiscard]] bool IsActive(const CDialog& dialog);
 
 // Calls tick every few milliseconds from whatever message loop runs, nested modal loops
-// included, until the returned object is destroyed.
-class Poller {
- public:
-  explicit Poller(std::function<void()> tick);
-  ~Poller();
-  Poller(const Poller&) = delete;
-  Poller& operator=(const Poller&) = delete;
-
- private:
-  struct State;
-  State* state_;
-};
+// included, until the returned handle is released.
+[[nodiscard]] std::shared_ptr<void> Poll(std::function<void()> tick);
 
 enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace };
 
@@ -59,8 +50,11 @@ void Type(CDialog& dialog, int id, std::string_view text);
 void Press(Key key);
 // The window's close box.
 void CloseBox(CDialog& dialog);
-// Picks a date in the date picker, as typing it would.
-void PickDate(CDialog& dialog, int id, const CalendarDate& date);
+// Picks a date in the date picker. The dialogs read it only as they close, so the program's own
+// setting leaves what the user's typing would.
+inline void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
+  dialog.Window().SetDate(id, date);
+}
 // The entries of the window menu, "" for a separator; choosing one sends its command.
 [[nodiscard]] std::vector<std::string> WindowMenu(CDialog& dialog);
 void ChooseWindowMenuItem(CDialog& dialog, int command);

@@ -1,7 +1,6 @@
 // Answers every message box with OK at once and keeps what it would have shown.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "gui/framework/dialog_ids.h"
@@ -14,7 +13,6 @@ class MessageBoxRecorder {
   MessageBoxRecorder()
       : previous_(SetMessageBoxHandler([this](const MessageBoxRequest& request) {
           boxes.push_back(request);
-          if (onBox) onBox();
           return kIdOk;
         })) {}
   ~MessageBoxRecorder() { SetMessageBoxHandler(previous_); }
@@ -22,7 +20,6 @@ class MessageBoxRecorder {
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
   std::vector<MessageBoxRequest> boxes;
-  std::function<void()> onBox;  // runs while a box would be open
 
  private:
   MessageBoxHandler previous_;

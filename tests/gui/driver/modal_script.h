@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
@@ -19,7 +20,7 @@ class ModalScript {
  public:
   using Step = std::function<void(CDialog&)>;
 
-  ModalScript() : poller_([this] { Tick(); }) {}
+  ModalScript() : poller_(Poll([this] { Tick(); })) {}
 
   ModalScript& Then(Step step) {
     steps_.push_back(std::move(step));
@@ -47,7 +48,7 @@ class ModalScript {
 
   std::deque<Step> steps_;
   std::set<int> met_;  // the modal runs met
-  Poller poller_;
+  std::shared_ptr<void> poller_;
 };
 
 }  // namespace lunda::test

@@ -15,9 +15,8 @@ TEST(HelpFileLookupTest, TheFirstFolderHoldingTheFileWins) {
   testing::TempDir temp;
   const std::vector<fs::path> folders = {temp.path() / "a", temp.path() / "b", temp.path() / "c"};
   EXPECT_EQ(FindHelpFile(folders), std::nullopt);
-  temp.Write(fs::path("c") / kHelpFileName, "c");
-  EXPECT_EQ(FindHelpFile(folders), folders[2] / kHelpFileName);
   temp.Write(fs::path("b") / kHelpFileName, "b");
+  temp.Write(fs::path("c") / kHelpFileName, "c");
   EXPECT_EQ(FindHelpFile(folders), folders[1] / kHelpFileName);
   // A folder of that name is no help file.
   fs::create_directories(folders[0] / kHelpFileName);
