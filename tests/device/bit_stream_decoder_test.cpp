@@ -61,7 +61,6 @@ TEST_P(ShortStepTest, IsFlaggedWithItsBit) {
   EXPECT_EQ(report.violations[0].step, c.expected);
   EXPECT_EQ(report.violations[0].bitIndex, c.bit);
   EXPECT_LT(report.shortestStepRatio, 1.0);
-  EXPECT_FALSE(IsGoodTransfer(report));
 }
 
 INSTANTIATE_TEST_SUITE_P(
