@@ -146,14 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                              kReadFailed}),
     [](const auto& info) { return std::string(info.param.name); });
 
-using DriverAction = bool (*)(DriverOs&, ErrorReporter&);
-constexpr DriverAction kInstall = InstallPortDriver;
-constexpr DriverAction kRemove = RemovePortDriver;
-
 // The registration list before and after /i or /u; unset for no file.
 struct ListCase {
   const char* name;
-  DriverAction action;
   Setup setup;
   std::optional<Bytes> before;
   std::optional<Bytes> after;
@@ -164,20 +159,26 @@ struct ListCase {
 
 void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
 
-class RegistrationTest : public testing::TestWithParam<ListCase> {};
-
-// Install calls the driver, then registers; removal unregisters, and the last user out removes.
-TEST_P(RegistrationTest, KeepsTheListAndTheDriverFilesInStep) {
-  const ListCase& c = GetParam();
+void ExpectListAndDriverFiles(const ListCase& c, bool (*action)(DriverOs&, ErrorReporter&),
+                              const std::string& call) {
   FakeDriverOs os = Arrange(c.setup, c.script, c.before);
   RecordingReporter reporter;
-  EXPECT_EQ(c.action(os, reporter), c.expected);
-  const std::string call =
-      c.action == kInstall ? "InstallWinIoDriver " + kSys + " true" : "RemoveWinIoDriver";
+  EXPECT_EQ(action(os, reporter), c.expected);
   ExpectCallsAndOneMessage(os, call, c.script, reporter, c.message);
   EXPECT_EQ(os.files.contains(kList) ? std::optional(os.files[kList]) : std::nullopt, c.after);
   const std::vector<std::string> all = {kList, kDll, kSys};
   EXPECT_EQ(os.removedFiles, c.expected && !c.after ? all : std::vector<std::string>{});
+}
+
+class InstallPortDriverTest : public testing::TestWithParam<ListCase> {};
+class RemovePortDriverTest : public testing::TestWithParam<ListCase> {};
+
+TEST_P(InstallPortDriverTest, InstallsThenRegisters) {
+  ExpectListAndDriverFiles(GetParam(), InstallPortDriver, "InstallWinIoDriver " + kSys + " true");
+}
+
+TEST_P(RemovePortDriverTest, UnregistersAndTheLastUserRemoves) {
+  ExpectListAndDriverFiles(GetParam(), RemovePortDriver, "RemoveWinIoDriver");
 }
 
 Bytes L(const RegistrationList& list) { return SerializeRegistrationList(list); }
@@ -197,45 +198,43 @@ Bytes Full(bool withOwn) {
 
 const Bytes kOwn = {1, 0, 0, 0, 1, 0, 0, 0};  // count, then numbers: 32-bit little-endian
 constexpr auto kNt = Setup::kNt;
-constexpr char kInstallFailed[] = "Не могу установить драйвер LPT-порта";
-constexpr char kRemoveFailed[] = "Не могу удалить драйвер LPT-порта";
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, RegistrationTest,
+    Cases, InstallPortDriverTest,
     testing::Values(
-        ListCase{"InstallNoList", kInstall, kNt, {}, kOwn, "1", true, ""},
-        ListCase{"InstallEmptyFile", kInstall, kNt, Bytes{}, kOwn, "1", true, ""},
-        ListCase{"InstallAppends", kInstall, kNt, L({5}), L({5, 1}), "1", true, ""},
-        ListCase{"InstallAlreadyListed", kInstall, kNt, L({5, 1}), L({5, 1}), "1", true, ""},
-        ListCase{"InstallNineX", kInstall, Setup::kNineX, {}, kOwn, "", true, ""},
-        ListCase{"InstallFiveFailures", kInstall, kNt, L({5}), L({5}), "00000", false,
-                 kInstallFailed},
-        ListCase{"InstallNoLibrary", kInstall, Setup::kNoLibrary, L({5}), L({5}), "", false, ""},
-        ListCase{"InstallNoDll", kInstall, Setup::kNoDll, {}, {}, "", false, ""},
-        ListCase{"InstallNoSys", kInstall, Setup::kNoSys, {}, {}, "", false, ""},
-        ListCase{"InstallUnreadable", kInstall, Setup::kUnreadable, L({5}), L({5}), "", false,
+        ListCase{"NoList", kNt, {}, kOwn, "1", true, ""},
+        ListCase{"EmptyFile", kNt, Bytes{}, kOwn, "1", true, ""},
+        ListCase{"Appends", kNt, L({5}), L({5, 1}), "1", true, ""},
+        ListCase{"AlreadyListed", kNt, L({5, 1}), L({5, 1}), "1", true, ""},
+        ListCase{"NineX", Setup::kNineX, {}, kOwn, "", true, ""},
+        ListCase{"FiveFailures", kNt, L({5}), L({5}), "00000", false,
+                 "Не могу установить драйвер LPT-порта"},
+        ListCase{"NoLibrary", Setup::kNoLibrary, L({5}), L({5}), "", false, ""},
+        ListCase{"NoDll", Setup::kNoDll, {}, {}, "", false, ""},
+        ListCase{"NoSys", Setup::kNoSys, {}, {}, "", false, ""},
+        ListCase{"Unreadable", Setup::kUnreadable, L({5}), L({5}), "", false, kBrokenList},
+        ListCase{"CountCutShort", kNt, Bytes{1, 0, 0}, Bytes{1, 0, 0}, "", false, kBrokenList},
+        ListCase{"ReadOnlyIsSilent", Setup::kReadOnly, L({5}), L({5}), "1", true, ""},
+        ListCase{"CountOverRoom", kNt, Corrupt(1025, 1025), Corrupt(1025, 1025), "", false,
                  kBrokenList},
-        ListCase{"InstallCountCutShort", kInstall, kNt, Bytes{1, 0, 0}, Bytes{1, 0, 0}, "", false,
-                 kBrokenList},
-        ListCase{"InstallReadOnlyIsSilent", kInstall, Setup::kReadOnly, L({5}), L({5}), "1", true,
-                 ""},
-        ListCase{"InstallCountOverRoom", kInstall, kNt, Corrupt(1025, 1025), Corrupt(1025, 1025),
-                 "", false, kBrokenList},
-        ListCase{"InstallTruncated", kInstall, kNt, Corrupt(3, 2), Corrupt(3, 2), "", false,
-                 kBrokenList},
-        ListCase{"InstallFullList", kInstall, kNt, Full(false), Full(false), "", false, kFullList},
-        ListCase{"InstallFullListWithOwn", kInstall, kNt, Full(true), Full(true), "1", true, ""},
-        ListCase{"RemoveOthersRemain", kRemove, kNt, L({1, 5}), L({5}), "", true, ""},
-        ListCase{"RemoveNotListed", kRemove, kNt, L({5}), L({5}), "", true, ""},
-        ListCase{"RemoveFirstOccurrenceOnly", kRemove, kNt, L({5, 1, 7, 1}), L({5, 7, 1}), "", true,
-                 ""},
-        ListCase{"RemoveLastUser", kRemove, kNt, kOwn, {}, "1", true, ""},
-        ListCase{"RemoveNineX", kRemove, Setup::kNineX, kOwn, {}, "", true, ""},
-        ListCase{"RemoveFourthTry", kRemove, kNt, kOwn, {}, "0001", true, ""},
-        ListCase{"RemoveFiveFailures", kRemove, kNt, kOwn, kOwn, "00000", false, kRemoveFailed},
-        ListCase{"RemoveNoLibrary", kRemove, Setup::kNoLibrary, kOwn, kOwn, "", false, ""},
-        ListCase{"RemoveTruncated", kRemove, kNt, Corrupt(2, 1), Corrupt(2, 1), "", false,
-                 kBrokenList}),
+        ListCase{"Truncated", kNt, Corrupt(3, 2), Corrupt(3, 2), "", false, kBrokenList},
+        ListCase{"FullList", kNt, Full(false), Full(false), "", false, kFullList},
+        ListCase{"FullListWithOwn", kNt, Full(true), Full(true), "1", true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RemovePortDriverTest,
+    testing::Values(
+        ListCase{"OthersRemain", kNt, L({1, 5}), L({5}), "", true, ""},
+        ListCase{"NotListed", kNt, L({5}), L({5}), "", true, ""},
+        ListCase{"FirstOccurrenceOnly", kNt, L({5, 1, 7, 1}), L({5, 7, 1}), "", true, ""},
+        ListCase{"LastUser", kNt, kOwn, {}, "1", true, ""},
+        ListCase{"NineX", Setup::kNineX, kOwn, {}, "", true, ""},
+        ListCase{"FourthTry", kNt, kOwn, {}, "0001", true, ""},
+        ListCase{"FiveFailures", kNt, kOwn, kOwn, "00000", false,
+                 "Не могу удалить драйвер LPT-порта"},
+        ListCase{"NoLibrary", Setup::kNoLibrary, kOwn, kOwn, "", false, ""},
+        ListCase{"Truncated", kNt, Corrupt(2, 1), Corrupt(2, 1), "", false, kBrokenList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
