@@ -16,8 +16,6 @@
 namespace lunda {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 class EchoPort : public Port {
  public:
   std::uint8_t level = 0;
@@ -65,12 +63,6 @@ class Win32PortDriverTest : public testing::Test {
     return lines;
   }
 
-  [[nodiscard]] std::optional<Bytes> ListFile() {
-    const FileBytes file = os_.ReadWholeFile(Path("WinIo.cnt"));
-    if (file.status != FileBytes::Status::kRead) return std::nullopt;
-    return file.bytes;
-  }
-
   [[nodiscard]] bool LibraryStillLoaded() const {
     return GetModuleHandleA(Path("WinIo.dll").c_str()) != nullptr;
   }
@@ -85,7 +77,7 @@ TEST_F(Win32PortDriverTest, InstallLoadWithRetriesAndRemoveThroughTheLibrary) {
   SetEnvironmentVariableA("LUNDA_WINIO_INIT", "001");
   EchoPort port;
   ASSERT_TRUE(InstallPortDriver(os_, reporter_));
-  EXPECT_EQ(ListFile(), SerializeRegistrationList({1}));
+  EXPECT_EQ(os_.ReadWholeFile(Path("WinIo.cnt")).bytes, SerializeRegistrationList({1}));
   EXPECT_TRUE(LoadPortDriver(os_, reporter_, port));
   EXPECT_EQ(port.level, kPortTestLevel);
   EXPECT_FALSE(LibraryStillLoaded());
@@ -108,7 +100,7 @@ TEST_F(Win32PortDriverTest, LibraryWithoutEntryPoints) {
   EXPECT_FALSE(LoadPortDriver(os_, reporter_, port));
   ASSERT_EQ(reporter_.errors.size(), 1u);
   EXPECT_TRUE(reporter_.errors[0].starts_with("Не могу загрузить драйвер LPT-порта.\n"));
-  EXPECT_EQ(ListFile(), std::nullopt);
+  EXPECT_FALSE(os_.CanOpenForRead(Path("WinIo.cnt")));
   EXPECT_FALSE(LibraryStillLoaded());
 }
 
