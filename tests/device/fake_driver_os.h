@@ -1,8 +1,7 @@
-// An operating system in memory for driver management tests: files, a scriptable port-I/O
-// library with call counts, shell folders and recorded sleeps.
+// An operating system in memory for driver management tests: files, shell folders, recorded
+// sleeps and a port-I/O library whose entry points answer from a script and log every call.
 #pragma once
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -16,21 +15,6 @@
 
 namespace lunda {
 
-// What the fake library does; results past the end of a script repeat its last entry, and an
-// empty script always succeeds.
-struct FakeEntryPoint {
-  bool exported = true;
-  std::vector<bool> results;
-  int calls = 0;
-  std::vector<std::string> sysPaths;  // the path argument of every call
-
-  bool Call(const std::string& sysPath) {
-    sysPaths.push_back(sysPath);
-    const auto index = static_cast<std::size_t>(calls++);
-    return results.empty() || results[std::min(index, results.size() - 1)];
-  }
-};
-
 class FakeDriverOs : public DriverOs {
  public:
   std::optional<std::uint32_t> platformId = kPlatformIdNt;
@@ -39,15 +23,13 @@ class FakeDriverOs : public DriverOs {
   std::set<std::string> unreadableFiles;  // exist, but cannot be opened
   std::set<std::string> readOnlyFiles;    // writes to them fail
   std::set<std::string> loadableLibraries;
-  FakeEntryPoint initialize;
-  FakeEntryPoint install;
-  FakeEntryPoint remove;
-  std::vector<bool> installFlags;  // the second argument of every install call
+  bool exportsEntryPoints = true;
+  std::string script;  // one character an entry point call, '1' succeeds; past its end all do
+  std::vector<std::string> calls;  // each entry point call with its arguments
   int libraryLoads = 0;
   int librariesLoaded = 0;  // currently loaded
   std::vector<std::chrono::milliseconds> sleeps;
   std::vector<std::string> removedFiles;
-  int fileAccesses = 0;  // opens, reads, writes and deletions of files
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
   std::optional<std::string> SpecialFolderPath(int csidl) override {
@@ -59,49 +41,49 @@ class FakeDriverOs : public DriverOs {
     return loadableLibraries.contains(path) ? std::make_unique<Library>(*this) : nullptr;
   }
   bool CanOpenForRead(const std::string& path) override {
-    ++fileAccesses;
     return files.contains(path) && !unreadableFiles.contains(path);
   }
   FileBytes ReadWholeFile(const std::string& path) override {
-    ++fileAccesses;
     const auto found = files.find(path);
     if (found == files.end()) return {FileBytes::Status::kMissing, {}};
     if (unreadableFiles.contains(path)) return {FileBytes::Status::kUnreadable, {}};
     return {FileBytes::Status::kRead, found->second};
   }
   bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
-    ++fileAccesses;
     if (readOnlyFiles.contains(path)) return false;
     files[path].assign(bytes.begin(), bytes.end());
     return true;
   }
   bool RemoveFile(const std::string& path) override {
-    ++fileAccesses;
     removedFiles.push_back(path);
     return files.erase(path) > 0;
   }
   void Sleep(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
 
  private:
+  bool Call(const std::string& call) {
+    calls.push_back(call);
+    return calls.size() > script.size() || script[calls.size() - 1] == '1';
+  }
+
   class Library : public DriverLibrary {
    public:
     explicit Library(FakeDriverOs& os) : os_(os) { ++os_.librariesLoaded; }
     ~Library() override { --os_.librariesLoaded; }
 
     std::function<bool(const std::string&)> FindInitializeWinIo() override {
-      if (!os_.initialize.exported) return {};
-      return [this](const std::string& sys) { return os_.initialize.Call(sys); };
+      if (!os_.exportsEntryPoints) return {};
+      return [this](const std::string& sys) { return os_.Call("InitializeWinIo " + sys); };
     }
     std::function<bool(const std::string&, bool)> FindInstallWinIoDriver() override {
-      if (!os_.install.exported) return {};
+      if (!os_.exportsEntryPoints) return {};
       return [this](const std::string& sys, bool flag) {
-        os_.installFlags.push_back(flag);
-        return os_.install.Call(sys);
+        return os_.Call("InstallWinIoDriver " + sys + (flag ? " true" : " false"));
       };
     }
     std::function<bool()> FindRemoveWinIoDriver() override {
-      if (!os_.remove.exported) return {};
-      return [this] { return os_.remove.Call(""); };
+      if (!os_.exportsEntryPoints) return {};
+      return [this] { return os_.Call("RemoveWinIoDriver"); };
     }
 
    private:

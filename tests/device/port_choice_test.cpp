@@ -1,50 +1,61 @@
-// The port choices people type, good and bad.
+// The port choices people type, good and bad, and what every backend they open promises.
 #include "device/port_choice.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "tests/device/fake_clock.h"
 
 namespace lunda {
 namespace {
 
-struct ChoiceCase {
-  const char* text;
-  std::optional<PortChoice> expected;
-};
+using Kind = PortChoice::Kind;
 
-void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
-
-class PortChoiceTest : public testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(PortChoiceTest, ParsesOrExplains) {
+TEST(PortChoice, ParsesOrExplains) {
+  const std::pair<const char*, PortChoice> good[] = {
+      {"sim", {Kind::kSimulated, "", 0}},
+      {"/dev/parport0", {Kind::kDevice, "/dev/parport0", 0}},
+      {"io:0x378", {Kind::kDirectIo, "", 0x378}},
+      {"io:0X3bc", {Kind::kDirectIo, "", 0x3BC}},
+      {"io:888", {Kind::kDirectIo, "", 888}},
+      {"io:0xFFFF", {Kind::kDirectIo, "", 0xFFFF}}};
   PortChoice choice;
   std::string error;
-  const bool parsed = ParsePortChoice(GetParam().text, choice, error);
-  ASSERT_EQ(parsed, GetParam().expected.has_value()) << GetParam().text << ": " << error;
-  if (parsed) {
-    EXPECT_EQ(choice, *GetParam().expected);
-  } else {
-    EXPECT_NE(error.find(GetParam().text), std::string::npos) << error;
+  for (const auto& [text, expected] : good) {
+    EXPECT_TRUE(ParsePortChoice(text, choice, error)) << text << ": " << error;
+    EXPECT_EQ(choice, expected) << text;
+  }
+  for (const char* bad : {"io:0x10000", "io:0", "io:", "io:0x", "io:-1", "io:378h",
+                          "io:99999999999999999999", "SIM", "", "lpt1"}) {
+    EXPECT_FALSE(ParsePortChoice(bad, choice, error)) << '"' << bad << '"';
+    EXPECT_NE(error.find(bad), std::string::npos) << error;
   }
 }
 
-using Kind = PortChoice::Kind;
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, PortChoiceTest,
-    testing::Values(ChoiceCase{"sim", PortChoice{Kind::kSimulated, "", 0}},
-                    ChoiceCase{"/dev/parport0", PortChoice{Kind::kDevice, "/dev/parport0", 0}},
-                    ChoiceCase{"io:0x378", PortChoice{Kind::kDirectIo, "", 0x378}},
-                    ChoiceCase{"io:0X3bc", PortChoice{Kind::kDirectIo, "", 0x3BC}},
-                    ChoiceCase{"io:888", PortChoice{Kind::kDirectIo, "", 888}},
-                    ChoiceCase{"io:0xFFFF", PortChoice{Kind::kDirectIo, "", 0xFFFF}},
-                    ChoiceCase{"io:0x10000", std::nullopt}, ChoiceCase{"io:0", std::nullopt},
-                    ChoiceCase{"io:", std::nullopt}, ChoiceCase{"io:0x", std::nullopt},
-                    ChoiceCase{"io:-1", std::nullopt}, ChoiceCase{"io:378h", std::nullopt},
-                    ChoiceCase{"io:99999999999999999999", std::nullopt},
-                    ChoiceCase{"SIM", std::nullopt}, ChoiceCase{"", std::nullopt},
-                    ChoiceCase{"lpt1", std::nullopt}));
+// Each backend this machine has reads back the levels it is given, so the port test passes.
+TEST(PortContract, EveryBackendReadsBackItsLevels) {
+  const auto vcd = std::filesystem::path(testing::TempDir()) / "lunda_contract.vcd";
+  const std::pair<PortChoice, bool> backends[] = {{{Kind::kSimulated, "", 0}, false},
+                                                  {{Kind::kSimulated, "", 0}, true},
+                                                  {{Kind::kDevice, "/dev/parport0", 0}, false}};
+  for (const auto& [choice, recorded] : backends) {
+    FakeClock clock;
+    OpenedPort opened;
+    PortFault fault;
+    if (!OpenPort(choice, clock, opened, fault)) continue;  // no such port on this machine
+    std::string error;
+    if (recorded) {
+      ASSERT_TRUE(RecordPort(opened, clock, vcd, error)) << error;
+    }
+    for (const std::uint8_t level :
+         {kPortTestLevel, kPortRestLevel, kPortIdleLevel, std::uint8_t{0x83}}) {
+      opened.port->Write(level);
+      EXPECT_EQ(opened.port->Read(), level) << choice.device << recorded;
+    }
+    EXPECT_FALSE(opened.port->LastFault());
+  }
+}
 
 TEST(RecordPort, ReportsARecordingThatCannotBeCreated) {
   FakeClock clock;

@@ -9,15 +9,17 @@
 namespace lunda {
 namespace {
 
+using Step = PortFault::Step;
+
 class FakePpdev final : public PpdevApi {
  public:
   int Open(const std::string&, int& handle) override {
     handle = 7;
-    if (openError == 0) open = true;
+    open = openError == 0;
     return openError;
   }
   int Claim(int) override {
-    if (claimError == 0) claimed = true;
+    claimed = claimError == 0;
     return claimError;
   }
   int Release(int) override {
@@ -25,12 +27,9 @@ class FakePpdev final : public PpdevApi {
     return 0;
   }
   void Close(int) override { open = false; }
-  int WriteData(int, std::uint8_t value) override {
-    data = value;
-    return ioError;
-  }
+  int WriteData(int, std::uint8_t) override { return ioError; }
   int ReadData(int, std::uint8_t& value) override {
-    value = data;
+    value = 0;
     return ioError;
   }
 
@@ -39,19 +38,18 @@ class FakePpdev final : public PpdevApi {
   int ioError = 0;
   bool open = false;
   bool claimed = false;
-  std::uint8_t data = 0;
 };
 
 TEST(PpdevPort, OpenFailuresNameTheirStepAndLeaveNothingOpen) {
-  using Step = PortFault::Step;
-  for (const auto& [openError, claimError, step, code] :
-       {std::tuple{ENOENT, 0, Step::kOpen, ENOENT}, std::tuple{0, EBUSY, Step::kClaim, EBUSY}}) {
+  for (const auto& [openError, claimError, fault] :
+       {std::tuple{ENOENT, 0, PortFault{Step::kOpen, "/dev/parport0", ENOENT}},
+        std::tuple{0, EBUSY, PortFault{Step::kClaim, "/dev/parport0", EBUSY}}}) {
     FakePpdev api;
     api.openError = openError;
     api.claimError = claimError;
-    PortFault fault;
-    EXPECT_EQ(PpdevPort::Open(api, "/dev/parport0", fault), nullptr);
-    EXPECT_EQ(fault, (PortFault{step, "/dev/parport0", code}));
+    PortFault seen;
+    EXPECT_EQ(PpdevPort::Open(api, "/dev/parport0", seen), nullptr);
+    EXPECT_EQ(seen, fault);
     EXPECT_FALSE(api.open);
   }
 }
@@ -68,7 +66,7 @@ TEST(PpdevPort, KeepsTheFirstFailureAndGivesThePortBack) {
   static_cast<void>(port->Read());
   api.ioError = 0;
   port->Write(0x81);
-  EXPECT_EQ(port->LastFault(), (PortFault{PortFault::Step::kWrite, "/dev/parport0", ENODEV}));
+  EXPECT_EQ(port->LastFault(), (PortFault{Step::kWrite, "/dev/parport0", ENODEV}));
   port.reset();
   EXPECT_FALSE(api.claimed || api.open);
 }

@@ -1,4 +1,4 @@
-// A reporter for tests that keeps every message it is given.
+// A reporter for tests that keeps every error it is given.
 #pragma once
 
 #include <string>
@@ -12,10 +12,9 @@ namespace lunda {
 class RecordingReporter : public ErrorReporter {
  public:
   std::vector<std::string> errors;
-  std::vector<std::string> notices;
 
   void ShowError(std::string_view utf8Text) override { errors.emplace_back(utf8Text); }
-  void ShowInfo(std::string_view utf8Text) override { notices.emplace_back(utf8Text); }
+  void ShowInfo(std::string_view) override {}
 };
 
 }  // namespace lunda

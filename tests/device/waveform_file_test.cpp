@@ -13,6 +13,14 @@
 namespace lunda {
 namespace {
 
+using Samples = std::vector<std::pair<std::int64_t, int>>;
+
+Samples Read(const Waveform& waveform) {
+  Samples samples;
+  for (const PortSample& sample : waveform.samples) samples.emplace_back(sample.time, sample.value);
+  return samples;
+}
+
 TEST(WaveformFile, RoundTripsValuesTimesAndTheUnit) {
   const auto path = std::filesystem::path(testing::TempDir()) / "lunda_round_trip.vcd";
   FakeClock clock(3'579'545, 7);
@@ -32,11 +40,12 @@ TEST(WaveformFile, RoundTripsValuesTimesAndTheUnit) {
   ASSERT_TRUE(ReadVcdFile(path, waveform, error)) << error;
   std::filesystem::remove(path);
   EXPECT_EQ(waveform.unitNanos, TicksToNanos(357, 3'579'545));
-  std::vector<std::uint8_t> values;  // the unknown start, then each change
-  for (const PortSample& sample : waveform.samples) values.push_back(sample.value);
-  ASSERT_EQ(values, (std::vector<std::uint8_t>{0x00, 0x01, 0x81, 0x80, 0x81, 0x83, 0x14, 0x01}));
-  const std::int64_t gap = waveform.samples[2].time - waveform.samples[1].time;
-  EXPECT_NEAR(static_cast<double>(gap), 12'352 * 1e9 / 3'579'545, 1.0);
+  const Samples samples = Read(waveform);
+  std::vector<int> values;  // the unknown start, then each change
+  for (const auto& sample : samples) values.push_back(sample.second);
+  ASSERT_EQ(values, (std::vector<int>{0x00, 0x01, 0x81, 0x80, 0x81, 0x83, 0x14, 0x01}));
+  EXPECT_NEAR(static_cast<double>(samples[2].first - samples[1].first), 12'352 * 1e9 / 3'579'545,
+              1.0);
   EXPECT_GT(waveform.endTime, waveform.samples.back().time);
 }
 
@@ -46,54 +55,35 @@ TEST(TicksToNanos, IsExactAndSafeForLongRecordings) {
   EXPECT_EQ(TicksToNanos(3'580'000'000LL * 3600, 3'580'000'000LL), 3600LL * 1'000'000'000);
 }
 
-struct VcdCase {
-  const char* name;
-  const char* text;
-  std::vector<PortSample> samples;  // empty: the file is refused
-};
-
-class VcdReaderTest : public testing::TestWithParam<VcdCase> {};
-
-TEST_P(VcdReaderTest, ReadsOrRefuses) {
-  std::istringstream in(GetParam().text);
-  Waveform waveform;
-  std::string error;
-  const bool read = ReadVcd(in, waveform, error);
-  if (GetParam().samples.empty()) {
-    EXPECT_FALSE(read);
-    EXPECT_NE(error.find("line"), std::string::npos) << error;
-    return;
-  }
-  ASSERT_TRUE(read) << error;
-  ASSERT_EQ(waveform.samples.size(), GetParam().samples.size());
-  for (std::size_t i = 0; i < waveform.samples.size(); ++i) {
-    EXPECT_EQ(waveform.samples[i].time, GetParam().samples[i].time) << i;
-    EXPECT_EQ(waveform.samples[i].value, GetParam().samples[i].value) << i;
+TEST(VcdReader, ReadsOrRefuses) {
+  const std::pair<const char*, Samples> cases[] = {
+      {"$timescale 1us $end $var wire 8 # data [7:0] $end $enddefinitions $end\n"
+       "#0 b1 # #5 b10000011 # #7 b10000010 #\n",
+       {{0, 0x01}, {5000, 0x83}, {7000, 0x82}}},
+      // Analyser wires among other signals.
+      {"$timescale 10 ns $end $scope module top $end $var wire 1 a D0 $end\n"
+       "$var wire 1 b d7 $end $var wire 1 c clk $end $upscope $end\n"
+       "$enddefinitions $end #0 $dumpvars 1a 0b 0c $end #3 1b 1c #4 1c\n",
+       {{0, 0x01}, {30, 0x81}}},
+      {"$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},             // no port lines
+      {"$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},  // time backwards
+      {"hello world\n", {}},
+      {"$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
+      {"$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
+       "#92233720368 b1 !\n",
+       {}}};  // beyond what 64 bits of nanoseconds hold
+  for (const auto& [text, samples] : cases) {
+    std::istringstream in(text);
+    Waveform waveform;
+    std::string error;
+    if (ReadVcd(in, waveform, error)) {
+      EXPECT_EQ(Read(waveform), samples) << text;
+    } else {
+      EXPECT_TRUE(samples.empty()) << text << error;
+      EXPECT_NE(error.find("line"), std::string::npos) << error;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, VcdReaderTest,
-    testing::Values(
-        VcdCase{"BusOnlyInMicroseconds",
-                "$timescale 1us $end $var wire 8 # data [7:0] $end $enddefinitions $end\n"
-                "#0 b1 # #5 b10000011 # #7 b10000010 #\n",
-                {{0, 0x01}, {5000, 0x83}, {7000, 0x82}}},
-        VcdCase{"AnalyserWiresWithOtherSignals",
-                "$timescale 10 ns $end $scope module top $end $var wire 1 a D0 $end\n"
-                "$var wire 1 b d7 $end $var wire 1 c clk $end $upscope $end\n"
-                "$enddefinitions $end #0 $dumpvars 1a 0b 0c $end #3 1b 1c #4 1c\n",
-                {{0, 0x01}, {30, 0x81}}},
-        VcdCase{"NoPortLines", "$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},
-        VcdCase{
-            "TimeBackwards", "$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},
-        VcdCase{"NotAVcd", "hello world\n", {}},
-        VcdCase{"BadTime", "$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
-        VcdCase{"StampBeyondScale",
-                "$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
-                "#92233720368 b1 !\n",
-                {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lunda

@@ -1,10 +1,7 @@
-// Windows: HTML Help is called owner-less at the context id; the viewer and the program's folder
-// are found.
+// Windows: HTML Help is called owner-less at the context id, and not at all without a viewer.
 #include "platform/html_help.h"
 
 #include <gtest/gtest.h>
-
-#include "platform/executable_folder.h"
 
 namespace lunda {
 namespace {
@@ -22,13 +19,6 @@ TEST(HtmlHelpTest, OpensTheFileAtTheContextWithoutAnOwner) {
   ShowHtmlHelpContext(expect, L"C:\\Программы\\lunda\\lunda.chm", 0x20002);
   ShowHtmlHelpContext({}, L"C:\\lunda.chm", 0x20000);
   EXPECT_EQ(calls, 1);
-}
-
-TEST(HtmlHelpTest, TheSystemViewerAndTheProgramFolderAreFound) {
-  EXPECT_TRUE(SystemHtmlHelp());
-  const auto folder = ExecutableFolder();
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_TRUE(std::filesystem::exists(*folder / "platform_tests.exe"));
 }
 
 }  // namespace

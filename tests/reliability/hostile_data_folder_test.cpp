@@ -22,51 +22,44 @@ constexpr int kManyDescriptions = 10'000;
 constexpr std::size_t kHugeDescriptionBytes = 50u << 20;
 constexpr std::uintmax_t kSparseImageBytes = 2ull << 30;
 
-class HostileDataFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir.Write("data/good.bin", std::string(kImageSize, '\x11'));
-    Describe("good", 1, "good.bin");
-
-    std::ofstream huge(data / "huge.cfg", std::ios::binary);
-    huge << "number=2\nname=huge\nfile=good.bin\n";
-    const std::string line = "description=" + std::string(1000, 'd') + "\\n\n";
-    for (std::size_t written = 0; written < kHugeDescriptionBytes; written += line.size())
-      huge << line;
-    huge.close();
-
-    for (int i = 0; i < kManyDescriptions; ++i)
-      Describe("many" + std::to_string(i), 100 + i, "good.bin");
-    Describe(std::string(251, 'n'), 3, "good.bin");  // 255 bytes with ".cfg"
-
-    fs::create_symlink("loop.cfg", data / "loop.cfg");
-    fs::create_symlink("loop.bin", data / "loop.bin");
-    Describe("loopimage", 4, "loop.bin");
-    fs::create_directory_symlink(".", data / "here");
-    Describe("around", 5, "here\\here\\here\\here\\good.bin");
-
-    ASSERT_EQ(mkfifo((data / "fifo.cfg").c_str(), 0600), 0);
-    ASSERT_EQ(mkfifo((data / "fifo.bin").c_str(), 0600), 0);
-    Describe("fifoimage", 6, "fifo.bin");
-    fs::create_symlink("/dev/zero", data / "zero.cfg");
-    fs::create_symlink("/dev/zero", data / "zero.bin");
-    Describe("zeroimage", 7, "zero.bin");
-
-    dir.Write("data/sparse.bin", "\x22");
-    fs::resize_file(data / "sparse.bin", kSparseImageBytes);
-    Describe("sparse", 8, "sparse.bin");
-  }
-
-  void Describe(const std::string& stem, int number, const std::string& image) {
+TEST(HostileDataFolder, ScanEndsWithEveryReadableEntryAndNothingElse) {
+  testing::TempDir dir;
+  const fs::path data = dir.path() / "data";
+  const auto describe = [&](const std::string& stem, int number, const std::string& image) {
     dir.Write("data/" + stem + ".cfg",
               "number=" + std::to_string(number) + "\nname=" + stem + "\nfile=" + image + "\n");
-  }
+  };
+  dir.Write("data/good.bin", std::string(kImageSize, '\x11'));
+  describe("good", 1, "good.bin");
 
-  testing::TempDir dir;
-  fs::path data = dir.path() / "data";
-};
+  std::ofstream huge(data / "huge.cfg", std::ios::binary);
+  huge << "number=2\nname=huge\nfile=good.bin\n";
+  const std::string line = "description=" + std::string(1000, 'd') + "\\n\n";
+  for (std::size_t written = 0; written < kHugeDescriptionBytes; written += line.size())
+    huge << line;
+  huge.close();
 
-TEST_F(HostileDataFolder, ScanEndsWithEveryReadableEntryAndNothingElse) {
+  for (int i = 0; i < kManyDescriptions; ++i)
+    describe("many" + std::to_string(i), 100 + i, "good.bin");
+  describe(std::string(251, 'n'), 3, "good.bin");  // 255 bytes with ".cfg"
+
+  fs::create_symlink("loop.cfg", data / "loop.cfg");
+  fs::create_symlink("loop.bin", data / "loop.bin");
+  describe("loopimage", 4, "loop.bin");
+  fs::create_directory_symlink(".", data / "here");
+  describe("around", 5, "here\\here\\here\\here\\good.bin");
+
+  ASSERT_EQ(mkfifo((data / "fifo.cfg").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((data / "fifo.bin").c_str(), 0600), 0);
+  describe("fifoimage", 6, "fifo.bin");
+  fs::create_symlink("/dev/zero", data / "zero.cfg");
+  fs::create_symlink("/dev/zero", data / "zero.bin");
+  describe("zeroimage", 7, "zero.bin");
+
+  dir.Write("data/sparse.bin", "\x22");
+  fs::resize_file(data / "sparse.bin", kSparseImageBytes);
+  describe("sparse", 8, "sparse.bin");
+
   AlgorithmCatalogue catalogue;
   ASSERT_TRUE(ScanCatalogue(data, catalogue));
   ASSERT_EQ(catalogue.size(), 5u + kManyDescriptions);
