@@ -10,8 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using lunda::fuzz::Check;
-  const std::filesystem::path examples = LUNDA_EXAMPLES_DATA;
-  std::vector<std::string> args = {"--data", examples.string()};
+  std::vector<std::string> args = {"--data", LUNDA_EXAMPLES_DATA};
   std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
   for (std::string arg; args.size() < 18 && std::getline(input, arg, '\0');) args.push_back(arg);
   const auto command = std::find_if(args.begin() + 2, args.end(), [](const std::string& arg) {
@@ -39,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   lunda::AlgorithmCatalogue catalogue;
   const lunda::CAlgorithm* algorithm =
-      lunda::cli::PatchSelectedAlgorithm(examples, indexText, options, catalogue, error);
+      lunda::cli::PatchSelectedAlgorithm(args[1], indexText, options, catalogue, error);
   Check(algorithm || !error.empty(), "a refused index or date says why");
   const unsigned sum =
       algorithm ? std::accumulate(algorithm->image.begin(), algorithm->image.end(), 0u) : 0;

@@ -12,13 +12,13 @@ namespace lunda {
 namespace {
 
 // The fields a line set on a fresh record, as "key=value"s.
-std::string SetFields(const CAlgorithm& algorithm) {
-  std::string set = algorithm.number != 0 ? "number=" + std::to_string(algorithm.number) : "";
-  if (!algorithm.name.empty()) set += "name=" + algorithm.name;
-  if (!algorithm.file.empty()) set += "file=" + algorithm.file;
-  for (std::size_t i = 0; i < algorithm.purposes.size(); ++i) {
-    if (!algorithm.purposes[i].empty())
-      set += "desc" + std::to_string(i + 1) + "=" + algorithm.purposes[i];
+std::string SetFields(const CAlgorithm& record) {
+  std::string set = record.number != 0 ? "number=" + std::to_string(record.number) : "";
+  if (!record.name.empty()) set += "name=" + record.name;
+  if (!record.file.empty()) set += "file=" + record.file;
+  for (std::size_t i = 0; i < record.purposes.size(); ++i) {
+    if (!record.purposes[i].empty())
+      set += "desc" + std::to_string(i + 1) + "=" + record.purposes[i];
   }
   return set;
 }
@@ -36,7 +36,7 @@ void ExpectEachLineSets(std::initializer_list<std::string_view> rows) {
 TEST(DescriptionLineTest, SetsOnlyTheFieldItsKeyNames) {
   ExpectEachLineSets({"NAME=x -> name=x", "name = x -> ", "name= -> ", "name= x  -> name= x ",
                       "file=a=b -> file=a=b", "name -> ", "note=x -> ",
-                      "\xCD\xC0\xC7\xC2\xC0\xCD\xC8\xC5=x -> "});  // ÍÀÇÂÀÍÈÅ
+                      "\xCD\xC0\xC7\xC2\xC0\xCD\xC8\xC5=x -> "});  // НАЗВАНИЕ=x
   ExpectEachLineSets({"number=12abc -> number=12", "number=  -3 -> number=-3",
                       "number=+7 -> number=7", "number=abc -> ", "number= -> ",
                       "number=99999999999999999999 -> number=2147483647",

@@ -21,7 +21,6 @@ TEST(VoltsToCodeTest, SnapsUpToTheNextEntryOfTheRoundedStepTable) {
   } cases[] = {{1.0, 51},  {2.49, 127}, {5.01, 255}, {-1.0, 0},   {0.0, 0},
                {0.005, 1}, {3.3, 169},  {kNaN, 255}, {kInf, 255}, {-kInf, 0}};
   for (const auto& c : cases) EXPECT_EQ(VoltsToCode(c.volts), c.code) << c.volts;
-  EXPECT_EQ(CodeToVolts(128), 2.5098039215686274);
   int divisionDiffers = 0;
   volatile double five = 5.0;  // keeps the division from being folded differently
   for (int k = 0; k < 256; ++k) {

@@ -1,0 +1,116 @@
+// write and decode: a whole image through the simulated controller and back out of its recording.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "cli_fixture.h"
+#include "tests/device/fake_driver_os.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+#endif
+
+namespace lunda::cli {
+namespace {
+
+// sigrok's VCD input (PulseView, sigrok-cli) and its SPI decoder read the recording back too:
+// clock D0 idle high and sampled as it falls, data D1, least significant bit first. Downsampled
+// to 1 MHz, since the 1 ns time scale would make 27.6 G samples of the file's 27.6 s.
+TEST_F(CliTest, SimulatedWriteDecodesBackToTheImageHereAndInSigrok) {
+  const std::string vcd = (dir.path() / "out.vcd").string();
+  std::ostringstream err;
+  ASSERT_EQ(Write({"--set", "T1=45m", "--port", "sim", "--vcd", vcd}, err), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to sim (default scheduling)"), std::string::npos);
+  EXPECT_NE(err.str().find("Verdict: good"), std::string::npos) << err.str();
+
+  const CliResult decode = Run("decode @out.vcd --output @a.bin");
+  ASSERT_EQ(decode.code, kExitOk) << decode.err;
+  ASSERT_EQ(Run("image 0 --date 2026-12-06 --set T1=45m --output @b.bin").code, 0);
+  EXPECT_EQ(dir.Read("a.bin"), dir.Read("b.bin"));
+
+  if (std::system("sigrok-cli --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no sigrok-cli";
+  const std::string sigrok = "sigrok-cli -i '" + vcd +
+                             "' -I vcd:downsample=1000 -P spi:clk=D0:mosi=D1:cpol=1:cpha=0:"
+                             "bitorder=lsb-first:wordsize=8 -B spi=mosi >'" +
+                             (dir.path() / "c.bin").string() + "'";
+  ASSERT_EQ(std::system(sigrok.c_str()), 0) << sigrok;
+  EXPECT_TRUE(dir.Read("c.bin") == dir.Read("b.bin"));
+}
+
+#ifndef _WIN32
+// On a terminal the transmitter runs on a thread of its own while this one redraws the progress
+// line: standard error goes to a pseudo-terminal for the write.
+TEST_F(CliTest, OnATerminalTheProgressLineFollowsTheWrite) {
+  int leader = -1;
+  int follower = -1;
+  ASSERT_EQ(openpty(&leader, &follower, nullptr, nullptr, nullptr), 0);
+  const int saved = dup(STDERR_FILENO);
+  dup2(follower, STDERR_FILENO);
+  close(follower);
+  const int code = Write({"--port", "sim"}, std::cerr);
+  std::cerr.flush();
+  fcntl(leader, F_SETFL, O_NONBLOCK);
+  std::string shown;
+  char buffer[4096];
+  for (ssize_t got; (got = read(leader, buffer, sizeof buffer)) > 0;) shown.append(buffer, got);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+  close(leader);
+  ASSERT_EQ(code, kExitOk);
+  EXPECT_NE(shown.find(" 5120/5120 bytes,  0 s left"), std::string::npos) << shown;
+}
+#endif
+
+// A port that logs what it is given and reads back the last value, or 0 when dead.
+class LoggingPort final : public Port {
+ public:
+  LoggingPort(std::vector<std::uint8_t>& log, bool answers) : writes_(log), answers_(answers) {}
+  void Write(std::uint8_t value) override { writes_.push_back(value); }
+  std::uint8_t Read() override { return answers_ && !writes_.empty() ? writes_.back() : 0; }
+
+ private:
+  std::vector<std::uint8_t>& writes_;
+  bool answers_;
+};
+
+// The port's way in: a choice that names no port is bad usage; where the port instructions need
+// the port-I/O driver (Windows), the first write to an io: port without it would end the process
+// with a privileged-instruction fault; and as at start-up, a port that does not read back the
+// test level gets nothing else.
+TEST_F(CliTest, NothingButThePortTestReachesAPortThatIsNotReady) {
+  const struct {
+    const char* port;
+    bool libraryThere;
+    bool portAnswers;
+    int exitCode;
+    const char* errStart;
+  } rows[] = {{"lpt1", true, true, kExitUsage, "lunda-cli: unknown port 'lpt1'"},
+              {"io:0x378", false, true, kExitFailure, "lunda-cli: Не могу загрузить драйвер"},
+              {"io:0x378", true, true, kExitOk, ""},
+              {"/dev/parport0", true, false, kExitFailure,
+               "lunda-cli: Не могу получить доступ к LPT-порту\n"}};
+  for (const auto& row : rows) {
+    FakeDriverOs os;
+    os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
+    if (row.libraryThere) os.loadableLibraries.insert("C:\\Common\\Vilt\\WinIo.dll");
+    std::vector<std::uint8_t> portWrites;
+    const PortOpener openPort = [&](const PortChoice&, Clock&, OpenedPort& opened, PortFault&) {
+      opened.port = std::make_unique<LoggingPort>(portWrites, row.portAnswers);
+      return true;
+    };
+    const std::int64_t start = clock.Peek();
+    std::ostringstream err;
+    EXPECT_EQ(Write({"--port", row.port}, err, {.openPort = openPort, .driverOs = &os}),
+              row.exitCode);
+    EXPECT_TRUE(err.str().starts_with(row.errStart)) << err.str();
+    EXPECT_EQ(os.libraryLoads, std::string_view(row.port).starts_with("io:") ? 1 : 0) << row.port;
+    EXPECT_EQ(portWrites.size() > 1, row.exitCode == kExitOk);
+    EXPECT_TRUE(row.exitCode == kExitOk || clock.Peek() == start) << "no time passes";
+  }
+}
+
+}  // namespace
+}  // namespace lunda::cli
