@@ -1,8 +1,7 @@
-// Any values at any times, in order, on the controller's side of the cable: the report stays
-// consistent whatever the frequency, the unit and the timing.
+// Any values at any times, in order, on the controller's side of the cable, whatever the
+// frequency and the unit: the report stays consistent.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
 #include <limits>
 
 #include "device/bit_stream_decoder.h"
@@ -15,18 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   FuzzedDataProvider input(data, size);
   const auto frequency = input.ConsumeIntegralInRange<std::int64_t>(0, kMax);
-  // The units a counter can give, as the simulated controller takes them, or any unit a file
-  // may name.
+  // A unit a counter can give, as the simulated controller takes it, or any a file may name.
   const auto unit = input.ConsumeBool() ? lunda::TimeUnitTicks(frequency)
                                         : input.ConsumeIntegralInRange<std::int64_t>(0, kMax);
   const bool closeRest = input.ConsumeBool();
   lunda::BitStreamDecoder decoder(frequency, unit);
   std::int64_t time = input.ConsumeIntegralInRange<std::int64_t>(0, kMax);
   std::size_t changes = 0;
-  while (input.remaining_bytes() > 0) {
-    const auto value = input.ConsumeIntegral<std::uint8_t>();
-    decoder.Feed(time, value);
-    ++changes;
+  for (; input.remaining_bytes() > 0; ++changes) {
+    decoder.Feed(time, input.ConsumeIntegral<std::uint8_t>());
     time += input.ConsumeIntegralInRange<std::int64_t>(0, kMax - time);
   }
   const lunda::TransferReport report =

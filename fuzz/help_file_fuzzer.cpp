@@ -3,11 +3,7 @@
 // a contents file.
 #include <unistd.h>
 
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <string_view>
 
 #include "fuzz/fuzz_check.h"
 #include "gui/help/chm_context_map.h"
@@ -25,33 +21,24 @@ std::size_t Depth(const std::vector<lunda::SitemapItem>& items) {
   return items.empty() ? 0 : deepest + 1;
 }
 
-void ParseAsSitemap(std::string_view text) {
-  Check(Depth(lunda::ParseSitemap(text)) <= lunda::kMaxSitemapDepth, "the nesting is bounded");
-}
-
-void OpenAsChm(std::string_view bytes) {
-  static const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / ("help_file_fuzzer." + std::to_string(getpid()));
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  const auto file = lunda::ChmFile::Open(path);
-  if (file == nullptr) return;
-  for (const std::string& inside : file->Paths()) {
-    const auto content = file->Read(inside);
-    if (content && (inside.ends_with(".hhc") || inside.ends_with(".hhk"))) ParseAsSitemap(*content);
-  }
-  for (const auto& [id, topic] : file->ContextMap()) {
-    Check(file->TopicForContext(id).value_or("").starts_with('/'), "a topic is a path");
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   static_cast<void>(lunda::ParseChmSystem(bytes));
   static_cast<void>(lunda::ParseContextMap(bytes.substr(0, size / 2), bytes.substr(size / 2)));
-  ParseAsSitemap(bytes);
-  OpenAsChm(bytes);
+  Check(Depth(lunda::ParseSitemap(bytes)) <= lunda::kMaxSitemapDepth, "the nesting is bounded");
+  static const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("help_file_fuzzer." + std::to_string(getpid()));
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  const auto file = lunda::ChmFile::Open(path);
+  if (file == nullptr) return 0;
+  for (const std::string& inside : file->Paths()) {
+    const auto content = file->Read(inside);
+    if (content && (inside.ends_with(".hhc") || inside.ends_with(".hhk")))
+      Check(Depth(lunda::ParseSitemap(*content)) <= lunda::kMaxSitemapDepth, "bounded nesting");
+  }
+  for (const auto& [id, topic] : file->ContextMap())
+    Check(file->TopicForContext(id).value_or("").starts_with('/'), "a topic is a path");
   return 0;
 }

@@ -1,11 +1,7 @@
-// Any bytes as a waveform file, through the reader and the decoder as `lunda-cli decode` runs
-// them: times never go back, and a byte needs eight clock edges.
-#include <cstdint>
+// Any bytes as a waveform file, read as `lunda-cli decode` reads it: a refusal names the line,
+// and the samples of a file read are in time order up to its end.
 #include <sstream>
-#include <string>
 
-#include "device/bit_stream_decoder.h"
-#include "device/transfer_report.h"
 #include "device/vcd_reader.h"
 #include "fuzz/fuzz_check.h"
 
@@ -20,17 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::int64_t last = 0;
   for (const lunda::PortSample& sample : waveform.samples) {
-    Check(sample.time >= last, "samples in time order");
+    Check(sample.time >= last && waveform.endTime >= sample.time, "samples in time order");
     last = sample.time;
   }
-  Check(waveform.samples.empty() || waveform.endTime >= last, "the end is after the last change");
-
-  constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
-  lunda::BitStreamDecoder decoder(kNanosPerSecond, waveform.unitNanos.value_or(100'000));
-  for (const lunda::PortSample& sample : waveform.samples) decoder.Feed(sample.time, sample.value);
-  const lunda::TransferReport report = decoder.Result(waveform.endTime);
-  Check(report.bytes.size() * 8 <= waveform.samples.size(), "each bit needs a change");
-  Check(report.violations.size() <= report.violationCount, "listed violations are counted");
-  static_cast<void>(lunda::FormatTransferReport(report));
   return 0;
 }
