@@ -157,11 +157,18 @@ TEST(MainWindowTest, RowsSelectionParametersAndDefaults) {
   EXPECT_EQ(w.Rows()[3], "* 5 Пожар {c.bin}");
 }
 
-// Every control has its tip; the window menu ends with the About box.
-TEST(MainWindowTest, TipsAndTheAboutBox) {
+// With no algorithm the commands are disabled but help is not; every control has its tip; the
+// window menu ends with the About box.
+TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin");
   w.Open();
+  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
+    EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
+  test::Click(*w.dialog, kIdHelpButton);
+  EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
+  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
+  Press(Key::kEnter);
+  EXPECT_TRUE(w.written.empty());
   for (const int id : {kIdAlgorithmList, kIdDescription, kIdOk, kIdParameters, kIdDefaults}) {
     EXPECT_FALSE(test::ToolTip(*w.dialog, id).empty()) << id;
   }
@@ -179,19 +186,6 @@ TEST(MainWindowTest, TipsAndTheAboutBox) {
   });
   test::ChooseWindowMenuItem(*w.dialog, kIdmAbout);
   EXPECT_EQ(aboutTitle, "О программе");
-  EXPECT_TRUE(w.dialog->IsWindowVisible());
-}
-
-TEST(MainWindowTest, AnEmptyCatalogueDisablesTheCommandsButNotHelp) {
-  Window w;
-  w.Open();
-  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
-    EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
-  test::Click(*w.dialog, kIdHelpButton);
-  EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
-  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
-  Press(Key::kEnter);
-  EXPECT_TRUE(w.written.empty());
   EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 
