@@ -206,11 +206,9 @@ TEST(MainWindowTest, ManyEqualRowsAndAHugeDescriptionLeaveAWorkingWindow) {
   test::Click(*w.dialog, kIdParameters);
   EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{w.catalogue[1].get()}));
   EXPECT_TRUE(w.dialog->IsWindowVisible());
-  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdAlgorithmList));
   w.dialog->GotoDlgCtrl(kIdAlgorithmList);
   Press(Key::kEnd);
   EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[500].get());
-  EXPECT_TRUE(test::IsScrolledDown(*w.dialog, kIdAlgorithmList));
   EXPECT_TRUE(test::IsReadOnly(*w.dialog, kIdDescription));
   EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdDescription));
   EXPECT_TRUE(w.Description() == huge);

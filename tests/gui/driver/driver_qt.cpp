@@ -200,11 +200,6 @@ bool CanScrollVertically(CDialog& dialog, int id) {
          !area->horizontalScrollBar()->isVisible();
 }
 
-bool IsScrolledDown(CDialog& dialog, int id) {
-  auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
-  return area && area->verticalScrollBar()->value() > 0;
-}
-
 bool IsReadOnly(CDialog& dialog, int id) {
   if (auto* text = qobject_cast<QPlainTextEdit*>(ControlOf(dialog, id))) return text->isReadOnly();
   if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) return line->isReadOnly();
