@@ -71,45 +71,43 @@ class HelpWindowTest : public testing::Test {
   }
 };
 
-TEST_F(HelpWindowTest, MainWindowHelpAndF1OpenTheMainTopicBesideTheModalWindow) {
+// The parameter sheet runs from the main window, as in the program: it disables its owner only and
+// leaves the help window usable.
+TEST_F(HelpWindowTest, HelpAndF1OpenTheTopicOfTheirWindowBesideTheModalWindows) {
   AlgorithmCatalogue catalogue;
   for (const char* name : {"Первый", "Второй"}) {
     catalogue.push_back(std::make_unique<CAlgorithm>());
     catalogue.back()->name = Utf8ToCp1251(name);
   }
-  CMainDlg window(catalogue, {}, ShowBuiltHelp);
-  QStringList topics;
+  const auto editParameters = [](CAlgorithm& algorithm, CDialog& owner) {
+    EditParameters(algorithm, &owner, ShowBuiltHelp);
+  };
+  CMainDlg window(catalogue, {.editParameters = editParameters, .write = {}}, ShowBuiltHelp);
+  QStringList mainTopics;
+  QStringList sheetTopics;
   int selectedRow = -1;
   test::ModalScript script;
-  script.Then([&](CDialog& main) {
-    topics = VisitHelp(main, kIdHelpButton, "Запись алгоритма в прибор", main, kIdAlgorithmList);
-    test::ClickRow(main, kIdAlgorithmList, 1);
-    selectedRow = CListBox(main, kIdAlgorithmList).GetCurSel();
-    main.EndDialog(kIdCancel);
-  });
+  script
+      .Then([&](CDialog& main) {
+        mainTopics =
+            VisitHelp(main, kIdHelpButton, "Запись алгоритма в прибор", main, kIdAlgorithmList);
+        test::ClickRow(main, kIdAlgorithmList, 1);
+        selectedRow = CListBox(main, kIdAlgorithmList).GetCurSel();
+        test::Click(main, kIdParameters);
+        main.EndDialog(kIdCancel);
+      })
+      .Then([&](CDialog& dialog) {
+        auto& sheet = static_cast<CPropertySheet&>(dialog);
+        sheet.SetActivePage(2);
+        sheetTopics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2), 1100);
+        sheet.EndDialog(kIdCancel);
+      });
   window.DoModal();
-  EXPECT_EQ(topics, (QStringList{"/main-window.htm", "Главное окно", "/write.htm",
-                                 "/main-window.htm", "same window"}));
+  EXPECT_EQ(mainTopics, (QStringList{"/main-window.htm", "Главное окно", "/write.htm",
+                                     "/main-window.htm", "same window"}));
   EXPECT_EQ(selectedRow, 1);
-}
-
-TEST_F(HelpWindowTest, ParameterPagesOpenTheParametersTopicInTheSameWindow) {
-  CAlgorithm algorithm;
-  // An owner for the sheet, which disables that owner only and leaves the help window usable.
-  CDialog owner(100);
-  ASSERT_TRUE(owner.Create());
-  ASSERT_TRUE(test::ShowActive(owner));
-  QStringList topics;
-  test::ModalScript script;
-  script.Then([&](CDialog& dialog) {
-    auto& sheet = static_cast<CPropertySheet&>(dialog);
-    sheet.SetActivePage(2);
-    topics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2), 1100);
-    sheet.EndDialog(kIdCancel);
-  });
-  EditParameters(algorithm, &owner, ShowBuiltHelp);
-  EXPECT_EQ(topics, (QStringList{"/parameters.htm", "Параметры алгоритма", "/main-window.htm",
-                                 "/parameters.htm", "same window"}));
+  EXPECT_EQ(sheetTopics, (QStringList{"/parameters.htm", "Параметры алгоритма", "/main-window.htm",
+                                      "/parameters.htm", "same window"}));
 }
 
 TEST_F(HelpWindowTest, WithoutAReadableHelpFileNothingOpens) {

@@ -157,11 +157,18 @@ TEST(MainWindowTest, RowsSelectionParametersAndDefaults) {
   EXPECT_EQ(w.Rows()[3], "* 5 Пожар {c.bin}");
 }
 
-// Every control has its tip; the window menu ends with the About box.
-TEST(MainWindowTest, TipsAndTheAboutBox) {
+// With no algorithm the commands are disabled but help is not; every control has its tip; the
+// window menu ends with the About box.
+TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   Window w;
-  AddAlgorithm(w.catalogue, "1", "a.bin");
   w.Open();
+  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
+    EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
+  test::Click(*w.dialog, kIdHelpButton);
+  EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
+  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
+  Press(Key::kEnter);
+  EXPECT_TRUE(w.written.empty());
   for (const int id : {kIdAlgorithmList, kIdDescription, kIdOk, kIdParameters, kIdDefaults}) {
     EXPECT_FALSE(test::ToolTip(*w.dialog, id).empty()) << id;
   }
@@ -182,19 +189,6 @@ TEST(MainWindowTest, TipsAndTheAboutBox) {
   EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 
-TEST(MainWindowTest, AnEmptyCatalogueDisablesTheCommandsButNotHelp) {
-  Window w;
-  w.Open();
-  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
-    EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
-  test::Click(*w.dialog, kIdHelpButton);
-  EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
-  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
-  Press(Key::kEnter);
-  EXPECT_TRUE(w.written.empty());
-  EXPECT_TRUE(w.dialog->IsWindowVisible());
-}
-
 // Hundreds of rows with equal texts and a 100 KB description. Equal texts once made the commands
 // act on the first such row: a write could program the wrong image.
 TEST(MainWindowTest, ManyEqualRowsAndAHugeDescriptionLeaveAWorkingWindow) {
@@ -212,11 +206,9 @@ TEST(MainWindowTest, ManyEqualRowsAndAHugeDescriptionLeaveAWorkingWindow) {
   test::Click(*w.dialog, kIdParameters);
   EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{w.catalogue[1].get()}));
   EXPECT_TRUE(w.dialog->IsWindowVisible());
-  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdAlgorithmList));
   w.dialog->GotoDlgCtrl(kIdAlgorithmList);
   Press(Key::kEnd);
   EXPECT_EQ(w.dialog->GetSelectedAlgorithm(), w.catalogue[500].get());
-  EXPECT_TRUE(test::IsScrolledDown(*w.dialog, kIdAlgorithmList));
   EXPECT_TRUE(test::IsReadOnly(*w.dialog, kIdDescription));
   EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdDescription));
   EXPECT_TRUE(w.Description() == huge);

@@ -3,7 +3,6 @@
 // units), the caption, OK, Apply, the ways out and help.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <bitset>
 #include <cstdint>
 #include <string>
@@ -150,31 +149,6 @@ TEST(ParameterPagesTest, TypedFieldsAreReadOrRefused) {
   }
 }
 
-// A step moves one code from the stored one and stops at the ends; text typed but not yet read
-// is dropped.
-TEST(CommonPageTest, SpinStepsOneCodeAndStopsAtTheEnds) {
-  auto algorithm = Example();
-  algorithm->current.thresholds = {127, 255, 0, 127};
-  RunSheet(*algorithm, [&](const Sheet& s) {
-    test::ClickArrow(s.Page(0), kSpin1, +1);
-    test::ClickArrow(s.Page(0), kSpin1 + 1, +1);
-    test::ClickArrow(s.Page(0), kSpin1 + 2, -1);
-    s.Type(0, kEdit1 + 3, "3.3");
-    test::ClickArrow(s.Page(0), kSpin1 + 3, -1);
-    EXPECT_EQ(s.FocusId(0), kEdit1 + 3);
-    s.Click(0, kEdit2);
-    Press(Key::kDown);
-    std::vector<std::string> shown;
-    for (int k = 0; k < 4; ++k)
-      shown.push_back(s.Text(0, kEdit1 + k) + " " + s.Text(0, kBinary1 + k));
-    EXPECT_EQ(shown, (std::vector<std::string>{"2.5 " + Binary(128), "4.98 " + Binary(254),
-                                               "0 " + Binary(0), "2.47 " + Binary(126)}));
-    EXPECT_TRUE(s.ApplyEnabled());
-    test::Click(s.sheet, kIdOk);
-  });
-  EXPECT_EQ(algorithm->current.thresholds, (std::array<std::uint8_t, 4>{128, 254, 0, 126}));
-}
-
 // Each page shows its channel's share; a row whose purpose is exactly one of the two "not in use"
 // texts is disabled, a near miss is not. The last page shown is "Канал 1".
 TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
@@ -227,13 +201,14 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
 
 // OK from another page writes what the pages shown hold; the pages never shown write nothing. A
 // page change keeps the value as read; the next reread snaps it. A stored kind of current outside
-// the radios checks neither and is written as alternating.
+// the radios checks neither and is written as alternating. A spin step moves one code from the
+// stored one and stops at the ends; text typed but not yet read is dropped.
 TEST(AppPropSheetTest, OkFromAnotherPageWritesWhatThePagesShownHold) {
   auto algorithm = Example();
-  algorithm->current.thresholds = {0, 1, 169, 255};
+  algorithm->current.thresholds = {0, 0, 127, 255};
   algorithm->current.sensorCurrent = 2;
   AlgorithmParams expected = algorithm->current;
-  expected.thresholds[0] = 131;
+  expected.thresholds = {131, 0, 128, 254};
   expected.sensorCurrent = 1;
   expected.delays[12] = 9;
   RunSheet(*algorithm, [&](const Sheet& s) {
@@ -246,6 +221,18 @@ TEST(AppPropSheetTest, OkFromAnotherPageWritesWhatThePagesShownHold) {
     EXPECT_EQ(s.Text(0, kEdit1) + " " + s.Text(0, kBinary1), "2.56 " + Binary(132));
     s.Click(0, kEdit2);
     EXPECT_EQ(s.Text(0, kBinary1), Binary(131));
+    test::ClickArrow(s.Page(0), kSpin1 + 1, -1);
+    s.Type(0, kEdit1 + 2, "3.3");
+    test::ClickArrow(s.Page(0), kSpin1 + 2, +1);
+    EXPECT_EQ(s.FocusId(0), kEdit1 + 2);
+    test::ClickArrow(s.Page(0), kSpin1 + 3, +1);
+    s.Click(0, kEdit1 + 3);
+    Press(Key::kDown);
+    std::vector<std::string> shown;
+    for (int k = 1; k < 4; ++k)
+      shown.push_back(s.Text(0, kEdit1 + k) + " " + s.Text(0, kBinary1 + k));
+    EXPECT_EQ(shown, (std::vector<std::string>{"0 " + Binary(0), "2.5 " + Binary(128),
+                                               "4.98 " + Binary(254)}));
     test::Click(s.sheet, kIdOk);
   });
   EXPECT_TRUE(algorithm->current == expected);

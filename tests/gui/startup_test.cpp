@@ -53,6 +53,11 @@ struct StartUp {
     script.Then([this](CDialog& window) {
       windowRows = CListBox(window, kIdAlgorithmList).GetCount();
       test::Press(test::Key::kEscape);
+      // A broken Esc fails the run instead of leaving the window open for ever.
+      if (!test::WaitUntil([&window] { return !window.IsWindowVisible(); }, 2000)) {
+        ADD_FAILURE() << "Esc left the main window open";
+        window.EndDialog(kIdCancel);
+      }
     });
     CProgrammerApp app({
         .reporter = reporter,

@@ -196,13 +196,8 @@ std::string ToolTip(CDialog& dialog, int id) {
 
 bool CanScrollVertically(CDialog& dialog, int id) {
   auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
-  return area && area->verticalScrollBar()->maximum() > 0 &&
-         !area->horizontalScrollBar()->isVisible();
-}
-
-bool IsScrolledDown(CDialog& dialog, int id) {
-  auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
-  return area && area->verticalScrollBar()->value() > 0;
+  return area && area->verticalScrollBar()->isVisible() &&
+         area->verticalScrollBar()->maximum() > 0 && !area->horizontalScrollBar()->isVisible();
 }
 
 bool IsReadOnly(CDialog& dialog, int id) {

@@ -239,28 +239,11 @@ std::string ToolTip(CDialog& dialog, int id) {
   return WideToUtf8(text);
 }
 
-bool IsList(HWND item) {
-  wchar_t name[16] = {};
-  GetClassNameW(item, name, 16);
-  return lstrcmpiW(name, L"ListBox") == 0;
-}
-
 bool CanScrollVertically(CDialog& dialog, int id) {
   HWND item = ItemOf(dialog, id);
   if ((GetWindowLongW(item, GWL_STYLE) & WS_HSCROLL) != 0) return false;
-  if (IsList(item)) {
-    const LRESULT rows = SendMessageW(item, LB_GETCOUNT, 0, 0);
-    const LRESULT rowHeight = SendMessageW(item, LB_GETITEMHEIGHT, 0, 0);
-    return rows * rowHeight > ClientRect(item).bottom;
-  }
   const SCROLLINFO info = VerticalScroll(item);
   return info.nPage > 0 && info.nMax >= static_cast<int>(info.nPage);
-}
-
-bool IsScrolledDown(CDialog& dialog, int id) {
-  HWND item = ItemOf(dialog, id);
-  if (IsList(item)) return SendMessageW(item, LB_GETTOPINDEX, 0, 0) > 0;
-  return VerticalScroll(item).nPos > 0;
 }
 
 bool IsReadOnly(CDialog& dialog, int id) {
