@@ -26,10 +26,8 @@ class FakeDriverOs : public DriverOs {
   bool exportsEntryPoints = true;
   std::string script;  // one character an entry point call, '1' succeeds; past its end all do
   std::vector<std::string> calls;  // each entry point call with its arguments
-  int libraryLoads = 0;
-  int librariesLoaded = 0;  // currently loaded
+  int librariesLoaded = 0;         // currently loaded
   std::vector<std::chrono::milliseconds> sleeps;
-  std::vector<std::string> removedFiles;
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
   std::optional<std::string> SpecialFolderPath(int csidl) override {
@@ -37,7 +35,6 @@ class FakeDriverOs : public DriverOs {
     return found == shellFolders.end() ? std::nullopt : std::optional(found->second);
   }
   std::unique_ptr<DriverLibrary> OpenLibrary(const std::string& path) override {
-    ++libraryLoads;
     return loadableLibraries.contains(path) ? std::make_unique<Library>(*this) : nullptr;
   }
   bool CanOpenForRead(const std::string& path) override {
@@ -54,10 +51,7 @@ class FakeDriverOs : public DriverOs {
     files[path].assign(bytes.begin(), bytes.end());
     return true;
   }
-  bool RemoveFile(const std::string& path) override {
-    removedFiles.push_back(path);
-    return files.erase(path) > 0;
-  }
+  bool RemoveFile(const std::string& path) override { return files.erase(path) > 0; }
   void Sleep(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
 
  private:
