@@ -26,7 +26,8 @@ class FakeDriverOs : public DriverOs {
   bool exportsEntryPoints = true;
   std::string script;  // one character an entry point call, '1' succeeds; past its end all do
   std::vector<std::string> calls;  // each entry point call with its arguments
-  int librariesLoaded = 0;         // currently loaded
+  int libraryLoads = 0;
+  int librariesLoaded = 0;  // currently loaded
   std::vector<std::chrono::milliseconds> sleeps;
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
@@ -35,6 +36,7 @@ class FakeDriverOs : public DriverOs {
     return found == shellFolders.end() ? std::nullopt : std::optional(found->second);
   }
   std::unique_ptr<DriverLibrary> OpenLibrary(const std::string& path) override {
+    ++libraryLoads;
     return loadableLibraries.contains(path) ? std::make_unique<Library>(*this) : nullptr;
   }
   bool CanOpenForRead(const std::string& path) override {
