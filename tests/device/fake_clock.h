@@ -33,7 +33,6 @@ class FakeClock final : public Clock {
     ticks = std::max(ticks, wake ? wake(ticks, deadline) : deadline);
   }
 
-  void Advance(std::int64_t by) { ticks += by; }
   // Without moving the clock.
   [[nodiscard]] std::int64_t Peek() const { return ticks; }
 

@@ -29,7 +29,6 @@ class FakeDriverOs : public DriverOs {
   int libraryLoads = 0;
   int librariesLoaded = 0;  // currently loaded
   std::vector<std::chrono::milliseconds> sleeps;
-  std::vector<std::string> removedFiles;
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
   std::optional<std::string> SpecialFolderPath(int csidl) override {
@@ -54,10 +53,7 @@ class FakeDriverOs : public DriverOs {
     files[path].assign(bytes.begin(), bytes.end());
     return true;
   }
-  bool RemoveFile(const std::string& path) override {
-    removedFiles.push_back(path);
-    return files.erase(path) > 0;
-  }
+  bool RemoveFile(const std::string& path) override { return files.erase(path) > 0; }
   void Sleep(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
 
  private:

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-#include "device/simulated_controller.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
@@ -26,11 +25,6 @@ TEST(SendByteTiming, HoldsTTAndTwoTEachMeasuredFromItsOwnStart) {
     EXPECT_EQ(port.writes[i].time - port.writes[i - 1].time, expected) << "write " << i;
   }
   EXPECT_EQ(clock.Peek() - port.writes.back().time, 2001);
-}
-
-TEST(TimeUnit, IsTheWholeTicksOfAHundredMicroseconds) {
-  EXPECT_EQ(TimeUnitTicks(3'579'545), 357);
-  EXPECT_EQ(TimeUnitTicks(9'999), 0);
 }
 
 template <typename Base>
@@ -113,18 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
         PauseCase{"LateRefused", [](std::int64_t, std::int64_t d) { return d + 300; }, false},
         PauseCase{"SignalAtOnce", [](std::int64_t now, std::int64_t) { return now; }, true}),
     [](const testing::TestParamInfo<PauseCase>& info) { return info.param.name; });
-
-TEST_F(TransmitImageTest, ComesOutOfTheSimulatedControllerByteForByte) {
-  ASSERT_TRUE(algorithm.PatchImage({2026, 12, 6}));
-  FakeClock fast(10'000'000, 100);
-  SimulatedController controller(fast);
-  controller.Write(kPortRestLevel);
-  ASSERT_EQ(LptTransmitter(controller, fast, scheduler).TransmitThreadProc(&job), kTransmitDone);
-  const TransferReport report = controller.Report();
-  EXPECT_EQ(report.bytes, algorithm.image);
-  EXPECT_EQ(report.blockPauses, 160u);
-  EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
-}
 
 TEST_F(TransmitImageTest, SendsOnlyWhatThereIsAndAnEmptyImageEndsWithTwo) {
   LptTransmitter transmitter(port, clock, scheduler);

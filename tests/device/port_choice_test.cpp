@@ -33,30 +33,6 @@ TEST(PortChoice, ParsesOrExplains) {
   }
 }
 
-// Each backend this machine has reads back the levels it is given, so the port test passes.
-TEST(PortContract, EveryBackendReadsBackItsLevels) {
-  const auto vcd = std::filesystem::path(testing::TempDir()) / "lunda_contract.vcd";
-  const std::pair<PortChoice, bool> backends[] = {{{Kind::kSimulated, "", 0}, false},
-                                                  {{Kind::kSimulated, "", 0}, true},
-                                                  {{Kind::kDevice, "/dev/parport0", 0}, false}};
-  for (const auto& [choice, recorded] : backends) {
-    FakeClock clock;
-    OpenedPort opened;
-    PortFault fault;
-    if (!OpenPort(choice, clock, opened, fault)) continue;  // no such port on this machine
-    std::string error;
-    if (recorded) {
-      ASSERT_TRUE(RecordPort(opened, clock, vcd, error)) << error;
-    }
-    for (const std::uint8_t level :
-         {kPortTestLevel, kPortRestLevel, kPortIdleLevel, std::uint8_t{0x83}}) {
-      opened.port->Write(level);
-      EXPECT_EQ(opened.port->Read(), level) << choice.device << recorded;
-    }
-    EXPECT_FALSE(opened.port->LastFault());
-  }
-}
-
 TEST(RecordPort, ReportsARecordingThatCannotBeCreated) {
   FakeClock clock;
   OpenedPort opened;

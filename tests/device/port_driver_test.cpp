@@ -23,47 +23,16 @@ const std::string kDll = "C:\\Common\\Vilt\\WinIo.dll";
 const std::string kSys = "C:\\Common\\Vilt\\WinIo.sys";
 const std::string kList = "C:\\Common\\Vilt\\WinIo.cnt";
 
-constexpr char kLoadFailed[] =
-    "Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить программу.";
-constexpr char kInitFailed[] = "Не могу загрузить драйвер LPT-порта.\nУстановите драйвер";
+// The start of each message, enough to tell them apart.
+constexpr char kLoadFailed[] = "Не могу загрузить драйвер LPT-порта.\nПопробуйте";
+constexpr char kInitFailed[] = "Не могу загрузить драйвер LPT-порта.\nУстановите";
 constexpr char kPortAccess[] = "Не могу получить доступ к LPT-порту";
 constexpr char kBrokenList[] = "Список программ, использующих драйвер LPT-порта, повреждён";
 constexpr char kFullList[] = "Список программ, использующих драйвер LPT-порта, переполнен";
 
 // How the machine differs from one with the driver files in place on the NT family.
 enum class Setup { kNt, kNineX, kNoLibrary, kNoEntryPoint, kNoDll, kNoSys, kUnreadable, kReadOnly };
-
-FakeDriverOs Arrange(Setup setup, const std::string& script,
-                     const std::optional<Bytes>& list = std::nullopt) {
-  FakeDriverOs os;
-  os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
-  os.files[kDll] = os.files[kSys] = {'M', 'Z'};
-  os.loadableLibraries.insert(kDll);
-  if (list) os.files[kList] = *list;
-  os.script = script;
-  if (setup == Setup::kNineX) os.platformId = 1;
-  if (setup == Setup::kNoLibrary) os.loadableLibraries.clear();
-  if (setup == Setup::kNoEntryPoint) os.exportsEntryPoints = false;
-  if (setup == Setup::kNoDll) os.files.erase(kDll);
-  if (setup == Setup::kNoSys) os.files.erase(kSys);
-  if (setup == Setup::kUnreadable) os.unreadableFiles.insert(kList);
-  if (setup == Setup::kReadOnly) os.readOnlyFiles.insert(kList);
-  return os;
-}
-
-// One call per character of the script; each failed one waits 200 ms, the fifth included.
-void ExpectCallsAndOneMessage(const FakeDriverOs& os, const std::string& call,
-                              const std::string& script, const RecordingReporter& reporter,
-                              const std::string& message) {
-  EXPECT_EQ(os.calls, std::vector<std::string>(script.size(), call));
-  EXPECT_EQ(os.sleeps, std::vector<std::chrono::milliseconds>(std::ranges::count(script, '0'),
-                                                              std::chrono::milliseconds(200)));
-  EXPECT_EQ(os.librariesLoaded, 0);
-  ASSERT_EQ(reporter.errors.size(), message.empty() ? 0u : 1u);
-  if (!message.empty()) {
-    EXPECT_TRUE(reporter.errors[0].starts_with(message)) << reporter.errors[0];
-  }
-}
+enum class Action { kLoad, kInstall, kRemove };
 
 TEST(GetDriverFolder, FallsBackFromCommonFilesToProgramFilesToAFixedPath) {
   FakeDriverOs os;
@@ -94,91 +63,73 @@ class LatchPort : public Port {
   std::optional<PortFault> LastFault() const override { return fault; }
 };
 
-struct LoadCase {
+// The registration list before and after; unset for no file. Loading never touches it.
+struct Case {
   const char* name;
+  Action action;
   Setup setup;
-  std::string script;
-  std::optional<std::uint8_t> readBack;
+  std::string script;  // one character a driver call, '1' succeeds
   bool expected;
-  std::string message;
+  std::string message;  // the start of the one error shown, if any
+  std::optional<Bytes> before = std::nullopt;
+  std::optional<Bytes> after = std::nullopt;
+  std::optional<std::uint8_t> readBack = std::nullopt;
   std::optional<PortFault> fault = std::nullopt;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-class LoadPortDriverTest : public testing::TestWithParam<LoadCase> {};
+class PortDriverTest : public testing::TestWithParam<Case> {};
 
-// Where no driver is needed (9x, or Linux with ppdev), loading is the port test alone.
-TEST_P(LoadPortDriverTest, InitialisesWithRetriesThenTestsThePort) {
-  const LoadCase& c = GetParam();
-  FakeDriverOs os = Arrange(c.setup, c.script);
+// One driver call per character of the script; each failed one waits 200 ms, the fifth included.
+// The last user out takes the driver files with it; nothing else removes them.
+TEST_P(PortDriverTest, RetriesReportsAndKeepsTheListWhole) {
+  const Case& c = GetParam();
+  FakeDriverOs os;
+  os.shellFolders[kFolderProgramFilesCommon] = "C:\\Common";
+  os.files[kDll] = os.files[kSys] = {'M', 'Z'};
+  os.loadableLibraries.insert(kDll);
+  if (c.before) os.files[kList] = *c.before;
+  os.script = c.script;
+  if (c.setup == Setup::kNineX) os.platformId = 1;
+  if (c.setup == Setup::kNoLibrary) os.loadableLibraries.clear();
+  if (c.setup == Setup::kNoEntryPoint) os.exportsEntryPoints = false;
+  if (c.setup == Setup::kNoDll) os.files.erase(kDll);
+  if (c.setup == Setup::kNoSys) os.files.erase(kSys);
+  if (c.setup == Setup::kUnreadable) os.unreadableFiles.insert(kList);
+  if (c.setup == Setup::kReadOnly) os.readOnlyFiles.insert(kList);
   LatchPort port;
   port.readBack = c.readBack;
   port.fault = c.fault;
   RecordingReporter reporter;
-  EXPECT_EQ(LoadPortDriver(os, reporter, port), c.expected);
-  ExpectCallsAndOneMessage(os, "InitializeWinIo " + kSys, c.script, reporter, c.message);
-  const bool tested = c.expected || c.message.starts_with(kPortAccess);
-  EXPECT_EQ(port.writes, tested ? Bytes{kPortTestLevel} : Bytes{});
-  if (c.setup == Setup::kNineX) {
-    EXPECT_EQ(os.libraryLoads, 0);
+  std::string call = "RemoveWinIoDriver";
+  if (c.action == Action::kLoad) {
+    call = "InitializeWinIo " + kSys;
+    EXPECT_EQ(LoadPortDriver(os, reporter, port), c.expected);
+    const bool tested = c.expected || c.message.starts_with(kPortAccess);
+    EXPECT_EQ(port.writes, tested ? Bytes{kPortTestLevel} : Bytes{});
+  } else if (c.action == Action::kInstall) {
+    call = "InstallWinIoDriver " + kSys + " true";
+    EXPECT_EQ(InstallPortDriver(os, reporter), c.expected);
+  } else {
+    EXPECT_EQ(RemovePortDriver(os, reporter), c.expected);
+  }
+  EXPECT_EQ(os.calls, std::vector<std::string>(c.script.size(), call));
+  EXPECT_EQ(os.sleeps, std::vector<std::chrono::milliseconds>(std::ranges::count(c.script, '0'),
+                                                              std::chrono::milliseconds(200)));
+  EXPECT_EQ(os.librariesLoaded, 0);
+  EXPECT_EQ(reporter.errors.size(), c.message.empty() ? 0u : 1u);
+  for (const std::string& error : reporter.errors)
+    EXPECT_TRUE(error.starts_with(c.message)) << error;
+  EXPECT_EQ(os.files.contains(kList) ? std::optional(os.files[kList]) : std::nullopt, c.after);
+  const bool removed = c.action == Action::kRemove && c.expected && !c.after;
+  EXPECT_EQ(os.files.contains(kDll) || os.files.contains(kSys), !removed);
+  // Where no driver is needed (9x, or Linux with ppdev), loading is the port test alone.
+  if (c.action == Action::kLoad && c.setup == Setup::kNineX) {
     RecordingReporter ppdevReporter;
     EXPECT_EQ(LoadPortDriver(ppdevReporter, port), c.expected);
     EXPECT_EQ(ppdevReporter.errors, reporter.errors);
   }
-}
-
-const PortFault kReadFailed{PortFault::Step::kRead, "/dev/parport0", EIO};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoadPortDriverTest,
-    testing::Values(LoadCase{"FirstTry", Setup::kNt, "1", {}, true, ""},
-                    LoadCase{"ThirdTry", Setup::kNt, "001", {}, true, ""},
-                    LoadCase{"FiveFailures", Setup::kNt, "00000", {}, false, kInitFailed},
-                    LoadCase{"NoLibrary", Setup::kNoLibrary, "", {}, false, kLoadFailed},
-                    LoadCase{"NoEntryPoint", Setup::kNoEntryPoint, "", {}, false, kInitFailed},
-                    LoadCase{"NineXOnlyTestsThePort", Setup::kNineX, "", {}, true, ""},
-                    LoadCase{"PortReadsZero", Setup::kNt, "1", 0x00, false, kPortAccess},
-                    LoadCase{"PortReadsOtherBits", Setup::kNt, "1", 0xEB, false, kPortAccess},
-                    LoadCase{"PortReadsD2Only", Setup::kNt, "1", 0x04, true, ""},
-                    LoadCase{"NineXReadFails", Setup::kNineX, "", 0x00, false,
-                             std::string(kPortAccess) + "\n" + DescribeInRussian(kReadFailed),
-                             kReadFailed}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The registration list before and after /i or /u; unset for no file.
-struct ListCase {
-  const char* name;
-  Setup setup;
-  std::optional<Bytes> before;
-  std::optional<Bytes> after;
-  std::string script;
-  bool expected;
-  std::string message;
-};
-
-void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
-
-void ExpectListAndDriverFiles(const ListCase& c, bool (*action)(DriverOs&, ErrorReporter&),
-                              const std::string& call) {
-  FakeDriverOs os = Arrange(c.setup, c.script, c.before);
-  RecordingReporter reporter;
-  EXPECT_EQ(action(os, reporter), c.expected);
-  ExpectCallsAndOneMessage(os, call, c.script, reporter, c.message);
-  EXPECT_EQ(os.files.contains(kList) ? std::optional(os.files[kList]) : std::nullopt, c.after);
-  const std::vector<std::string> all = {kList, kDll, kSys};
-  EXPECT_EQ(os.removedFiles, c.expected && !c.after ? all : std::vector<std::string>{});
-}
-
-class InstallPortDriverTest : public testing::TestWithParam<ListCase> {};
-class RemovePortDriverTest : public testing::TestWithParam<ListCase> {};
-
-TEST_P(InstallPortDriverTest, InstallsThenRegisters) {
-  ExpectListAndDriverFiles(GetParam(), InstallPortDriver, "InstallWinIoDriver " + kSys + " true");
-}
-
-TEST_P(RemovePortDriverTest, UnregistersAndTheLastUserRemoves) {
-  ExpectListAndDriverFiles(GetParam(), RemovePortDriver, "RemoveWinIoDriver");
 }
 
 Bytes L(const RegistrationList& list) { return SerializeRegistrationList(list); }
@@ -197,44 +148,55 @@ Bytes Full(bool withOwn) {
 }
 
 const Bytes kOwn = {1, 0, 0, 0, 1, 0, 0, 0};  // count, then numbers: 32-bit little-endian
+const PortFault kReadFailed{PortFault::Step::kRead, "/dev/parport0", EIO};
+const std::string kReadFailedText =
+    std::string(kPortAccess) + "\n" + DescribeInRussian(kReadFailed);
 constexpr auto kNt = Setup::kNt;
+constexpr auto kNineX = Setup::kNineX;
+constexpr auto kLoad = Action::kLoad;
+constexpr auto kInstall = Action::kInstall;
+constexpr auto kRemove = Action::kRemove;
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, InstallPortDriverTest,
+    Cases, PortDriverTest,
     testing::Values(
-        ListCase{"NoList", kNt, {}, kOwn, "1", true, ""},
-        ListCase{"EmptyFile", kNt, Bytes{}, kOwn, "1", true, ""},
-        ListCase{"Appends", kNt, L({5}), L({5, 1}), "1", true, ""},
-        ListCase{"AlreadyListed", kNt, L({5, 1}), L({5, 1}), "1", true, ""},
-        ListCase{"NineX", Setup::kNineX, {}, kOwn, "", true, ""},
-        ListCase{"FiveFailures", kNt, L({5}), L({5}), "00000", false,
-                 "Не могу установить драйвер LPT-порта"},
-        ListCase{"NoLibrary", Setup::kNoLibrary, L({5}), L({5}), "", false, ""},
-        ListCase{"NoDll", Setup::kNoDll, {}, {}, "", false, ""},
-        ListCase{"NoSys", Setup::kNoSys, {}, {}, "", false, ""},
-        ListCase{"Unreadable", Setup::kUnreadable, L({5}), L({5}), "", false, kBrokenList},
-        ListCase{"CountCutShort", kNt, Bytes{1, 0, 0}, Bytes{1, 0, 0}, "", false, kBrokenList},
-        ListCase{"ReadOnlyIsSilent", Setup::kReadOnly, L({5}), L({5}), "1", true, ""},
-        ListCase{"CountOverRoom", kNt, Corrupt(1025, 1025), Corrupt(1025, 1025), "", false,
-                 kBrokenList},
-        ListCase{"Truncated", kNt, Corrupt(3, 2), Corrupt(3, 2), "", false, kBrokenList},
-        ListCase{"FullList", kNt, Full(false), Full(false), "", false, kFullList},
-        ListCase{"FullListWithOwn", kNt, Full(true), Full(true), "1", true, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RemovePortDriverTest,
-    testing::Values(
-        ListCase{"OthersRemain", kNt, L({1, 5}), L({5}), "", true, ""},
-        ListCase{"NotListed", kNt, L({5}), L({5}), "", true, ""},
-        ListCase{"FirstOccurrenceOnly", kNt, L({5, 1, 7, 1}), L({5, 7, 1}), "", true, ""},
-        ListCase{"LastUser", kNt, kOwn, {}, "1", true, ""},
-        ListCase{"NineX", Setup::kNineX, kOwn, {}, "", true, ""},
-        ListCase{"FourthTry", kNt, kOwn, {}, "0001", true, ""},
-        ListCase{"FiveFailures", kNt, kOwn, kOwn, "00000", false,
-                 "Не могу удалить драйвер LPT-порта"},
-        ListCase{"NoLibrary", Setup::kNoLibrary, kOwn, kOwn, "", false, ""},
-        ListCase{"Truncated", kNt, Corrupt(2, 1), Corrupt(2, 1), "", false, kBrokenList}),
+        Case{"LoadThirdTry", kLoad, kNt, "001", true, ""},
+        Case{"LoadFiveFailures", kLoad, kNt, "00000", false, kInitFailed},
+        Case{"LoadNoLibrary", kLoad, Setup::kNoLibrary, "", false, kLoadFailed},
+        Case{"LoadNoEntryPoint", kLoad, Setup::kNoEntryPoint, "", false, kInitFailed},
+        Case{"LoadNineXOnlyTestsThePort", kLoad, kNineX, "", true, ""},
+        Case{"PortReadsOtherBits", kLoad, kNt, "1", false, kPortAccess, {}, {}, 0xEB},
+        Case{"PortReadsD2Only", kLoad, kNt, "1", true, "", {}, {}, 0x04},
+        Case{"NineXReadFails", kLoad, kNineX, "", false, kReadFailedText, {}, {}, 0, kReadFailed},
+        Case{"NoList", kInstall, kNt, "1", true, "", {}, kOwn},
+        Case{"EmptyFile", kInstall, kNt, "1", true, "", Bytes{}, kOwn},
+        Case{"Appends", kInstall, kNt, "1", true, "", L({5}), L({5, 1})},
+        Case{"AlreadyListed", kInstall, kNt, "1", true, "", L({5, 1}), L({5, 1})},
+        Case{"InstallNineX", kInstall, kNineX, "", true, "", {}, kOwn},
+        Case{"InstallFiveFailures", kInstall, kNt, "00000", false,
+             "Не могу установить драйвер LPT-порта", L({5}), L({5})},
+        Case{"InstallNoLibrary", kInstall, Setup::kNoLibrary, "", false, "", L({5}), L({5})},
+        Case{"NoDll", kInstall, Setup::kNoDll, "", false, ""},
+        Case{"NoSys", kInstall, Setup::kNoSys, "", false, ""},
+        Case{"Unreadable", kInstall, Setup::kUnreadable, "", false, kBrokenList, L({5}), L({5})},
+        Case{"CountCutShort", kInstall, kNt, "", false, kBrokenList, Bytes{1, 0, 0},
+             Bytes{1, 0, 0}},
+        Case{"ReadOnlyIsSilent", kInstall, Setup::kReadOnly, "1", true, "", L({5}), L({5})},
+        Case{"CountOverRoom", kInstall, kNt, "", false, kBrokenList, Corrupt(1025, 1025),
+             Corrupt(1025, 1025)},
+        Case{"InstallTruncated", kInstall, kNt, "", false, kBrokenList, Corrupt(3, 2),
+             Corrupt(3, 2)},
+        Case{"FullList", kInstall, kNt, "", false, kFullList, Full(false), Full(false)},
+        Case{"FullListWithOwn", kInstall, kNt, "1", true, "", Full(true), Full(true)},
+        Case{"NotListed", kRemove, kNt, "", true, "", L({5}), L({5})},
+        Case{"FirstOccurrenceOnly", kRemove, kNt, "", true, "", L({5, 1, 7, 1}), L({5, 7, 1})},
+        Case{"RemoveNineX", kRemove, kNineX, "", true, "", kOwn, {}},
+        Case{"LastUserFourthTry", kRemove, kNt, "0001", true, "", kOwn, {}},
+        Case{"RemoveFiveFailures", kRemove, kNt, "00000", false,
+             "Не могу удалить драйвер LPT-порта", kOwn, kOwn},
+        Case{"RemoveNoLibrary", kRemove, Setup::kNoLibrary, "", false, "", kOwn, kOwn},
+        Case{"RemoveTruncated", kRemove, kNt, "", false, kBrokenList, Corrupt(2, 1),
+             Corrupt(2, 1)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -27,19 +27,14 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Args = std::vector<std::string>;
 
-pid_t Spawn(const Args& args) {
+// Runs the writer, killing it first when a delay is given; true when it ended by itself with exit
+// code 0.
+bool RunWriter(const Args& args, std::optional<Clock::duration> killAfter = std::nullopt) {
   std::vector<char*> argv;
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   pid_t pid = -1;
   EXPECT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0) << args[0];
-  return pid;
-}
-
-// Waits for the writer, killing it first when a delay is given; true when it ended by itself
-// with exit code 0.
-bool RunWriter(const Args& args, std::optional<Clock::duration> killAfter = std::nullopt) {
-  const pid_t pid = Spawn(args);
   if (pid <= 0) return false;  // kill(-1) would hit every process
   if (killAfter) {
     std::this_thread::sleep_for(*killAfter);
