@@ -10,7 +10,6 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using lunda::fuzz::Check;
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   FuzzedDataProvider input(data, size);
   const auto frequency = input.ConsumeIntegralInRange<std::int64_t>(0, kMax);

@@ -9,7 +9,6 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using lunda::fuzz::Check;
   std::vector<std::string> args = {"--data", LUNDA_EXAMPLES_DATA};
   std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
   for (std::string arg; args.size() < 18 && std::getline(input, arg, '\0');) args.push_back(arg);

@@ -10,7 +10,6 @@
 #include "gui/framework/number_parse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using lunda::fuzz::Check;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   static_cast<void>(lunda::ParseUnsigned(text));
   static_cast<void>(lunda::ParseInt(text));

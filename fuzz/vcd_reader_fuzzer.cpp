@@ -6,7 +6,6 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using lunda::fuzz::Check;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   lunda::Waveform waveform;
   std::string error;

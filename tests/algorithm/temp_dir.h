@@ -32,8 +32,7 @@ class TempDir {
   std::filesystem::path Write(const std::filesystem::path& relative, std::string_view bytes) const {
     const std::filesystem::path target = path_ / relative;
     std::filesystem::create_directories(target.parent_path());
-    std::ofstream(target, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(target, std::ios::binary) << bytes;
     return target;
   }
 
@@ -43,10 +42,10 @@ class TempDir {
     return {std::istreambuf_iterator<char>(in), {}};
   }
 
-  // The names in a folder below this one (this one itself by default).
-  [[nodiscard]] std::set<std::string> Names(const std::filesystem::path& relative = {}) const {
+  // The names in the folder.
+  [[nodiscard]] std::set<std::string> Names() const {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_ / relative))
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
       names.insert(entry.path().filename().string());
     return names;
   }

@@ -38,10 +38,8 @@ class CliTest : public ::testing::Test {
     std::istringstream in(args);
     for (std::string word; in >> word;)
       words.push_back(word.starts_with('@') ? (dir.path() / word.substr(1)).string() : word);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(words, out, err);
-    return {code, out.str(), err.str()};
+    std::ostringstream out, err;
+    return {RunCli(words, out, err), out.str(), err.str()};  // evaluated left to right
   }
   // write 0 --date 2026-12-06 with the further arguments, on the fake clock.
   int Write(std::vector<std::string> args, std::ostream& err, const WriteSystem& system = {}) {
