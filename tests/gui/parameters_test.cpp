@@ -20,7 +20,6 @@ namespace lunda {
 namespace {
 
 using test::Key;
-using test::MessageBoxRecorder;
 using test::Press;
 
 constexpr int kEdit1 = 1020;
@@ -117,7 +116,7 @@ TEST(ParameterPagesTest, TypedFieldsAreReadOrRefused) {
     };
     algorithm->current.delays[2] = 2;
     const int held = stored();
-    MessageBoxRecorder boxes;
+    test::MessageBoxRecorder boxes;
     RunSheet(*algorithm, [&](const Sheet& s) {
       EXPECT_EQ(test::SelectedText(s.Page(0), kEdit1), "2.49");
       if (c.page != 0) test::ClickTab(s.sheet, c.page);
@@ -168,9 +167,8 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
       test::ClickTab(s.sheet, page);
       std::vector<std::string> shown;
       for (const int row : {0, 5, 11}) {
-        for (const int id : {kPurpose, kLabel, kValue, kUnit}) {
+        for (const int id : {kPurpose, kLabel, kValue, kUnit})
           shown.push_back(s.Text(page, id + row));
-        }
       }
       const auto n = [first](int k) { return std::to_string(first + k); };
       EXPECT_EQ(shown, (std::vector<std::string>{"Цель " + n(1), "T" + n(1), "5", "сут.",
@@ -253,9 +251,8 @@ TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
     const auto drive = [&](const Sheet& s) {
       EXPECT_EQ(s.sheet.GetWindowText(), caption);
       std::vector<std::string> texts;
-      for (const int id : {kIdOk, kIdCancel, kIdHelp, kIdApplyNow}) {
+      for (const int id : {kIdOk, kIdCancel, kIdHelp, kIdApplyNow})
         texts.push_back(s.sheet.GetDlgItemText(id));
-      }
       for (int i = 0; i < 4; ++i) texts.push_back(test::TabText(s.sheet, i));
       EXPECT_EQ(texts, (std::vector<std::string>{"OK", "&Отмена", "&Помощь", "&Применить", "Общие",
                                                  "Канал 1", "Канал 2", "Канал 3"}));

@@ -55,9 +55,8 @@ ModalScript::Step AcceptDate(CalendarDate date) {
   };
 }
 
-ModalScript::Step Press(int id) {
-  return [id](CDialog& dialog) { test::Click(dialog, id); };
-}
+// Presses OK ("Дальше", "Записать").
+void PressOk(CDialog& dialog) { test::Click(dialog, kIdOk); }
 
 // Grants real-time, but keeps the transmit thread from sending its first bit while held. A hold
 // gives up after a few seconds, so that code that wrongly waits for the thread fails its test
@@ -139,7 +138,7 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
     // from the start to the close.
     scheduler.held = true;
     ModalScript script;
-    script.Then(AcceptDate(picked)).Then(Press(kIdOk)).Then([&](CDialog& dialog) {
+    script.Then(AcceptDate(picked)).Then(PressOk).Then([&](CDialog& dialog) {
       test::Press(test::Key::kEnter);
       test::Press(test::Key::kEscape);
       test::CloseBox(dialog);
@@ -192,7 +191,7 @@ TEST(WriteSequenceTest, AFailedWriteIsReported) {
           static_cast<CDateDlg&>(dialog).date = c.date;
           dialog.EndDialog(kIdOk);
         })
-        .Then(Press(kIdOk))
+        .Then(PressOk)
         .Then([](CDialog&) {});  // the progress dialog, when there is one, runs to its end
     rig.Write(&owner);
     ASSERT_EQ(rig.recorder.boxes.size(), 1u);

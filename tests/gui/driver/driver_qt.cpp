@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHelpEvent>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -43,11 +42,6 @@ QPoint RowCenter(const CDialog& dialog, int listId, int row) {
   return list.visualItemRect(list.item(row)).center();
 }
 
-Rgb ToRgb(const QColor& color) {
-  return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
-          static_cast<std::uint8_t>(color.blue())};
-}
-
 }  // namespace
 
 std::shared_ptr<void> Poll(std::function<void()> tick) {
@@ -63,8 +57,6 @@ std::shared_ptr<void> Poll(std::function<void()> tick) {
   timer->start();
   return timer;
 }
-
-void ProcessEvents() { QApplication::processEvents(); }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
   return QTest::qWaitFor(condition, timeoutMs);
@@ -140,22 +132,13 @@ void Press(Key key) {
 
 void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
 
-std::vector<std::string> WindowMenu(CDialog& dialog) {
-  std::vector<std::string> items;
-  if (QMenu* menu = WindowOf(dialog).WindowMenu()) {
-    for (const QAction* action : menu->actions()) {
-      items.push_back(action->isSeparator() ? std::string() : action->text().toStdString());
-    }
-  }
-  return items;
-}
-
 void ChooseWindowMenuItem(CDialog& dialog, int command) {
   QtDialogWindow& window = WindowOf(dialog);
   // Opened as the user opens it, by a right click on the window's background.
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), window.mapToGlobal(QPoint(2, 2)));
   QApplication::sendEvent(&window, &click);
   QMenu* menu = window.WindowMenu();
+  if (menu == nullptr) return;
   static_cast<void>(QTest::qWaitFor([menu] { return menu->isVisible(); }));
   menu->hide();
   for (QAction* action : menu->actions()) {
@@ -187,7 +170,9 @@ std::string ToolTip(CDialog& dialog, int id) {
   if (!QToolTip::isVisible()) return {};
   QTextDocument document;
   document.setHtml(QToolTip::text());
+  // Gone before the next reading: a tip still fading out would stand for a control without one.
   QToolTip::hideText();
+  static_cast<void>(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
   return document.toPlainText()
       .replace(QChar(0x2028), QLatin1Char(' '))
       .replace(QLatin1Char('\n'), QLatin1Char(' '))
@@ -204,30 +189,6 @@ bool IsReadOnly(CDialog& dialog, int id) {
   if (auto* text = qobject_cast<QPlainTextEdit*>(ControlOf(dialog, id))) return text->isReadOnly();
   if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) return line->isReadOnly();
   return false;
-}
-
-void UsePlainPixels(CDialog& dialog, int listId) {
-  QListWidget& list = ListOf(dialog, listId);
-  QFont font = list.font();
-  font.setStyleStrategy(QFont::NoAntialias);
-  list.setFont(font);
-}
-
-RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
-  QListWidget& list = ListOf(dialog, listId);
-  const QImage image = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QRect rect = list.visualItemRect(list.item(row));
-  RowPicture picture{rect.width(),
-                     rect.height(),
-                     {},
-                     ToRgb(list.palette().color(QPalette::Active, QPalette::Highlight)),
-                     ToRgb(list.palette().color(QPalette::Active, QPalette::Base))};
-  for (int y = rect.top(); y <= rect.bottom(); ++y) {
-    for (int x = rect.left(); x <= rect.right(); ++x) {
-      picture.pixels.push_back(ToRgb(image.pixelColor(x, y)));
-    }
-  }
-  return picture;
 }
 
 }  // namespace lunda::test

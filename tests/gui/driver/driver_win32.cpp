@@ -18,6 +18,17 @@ Win32DialogWindow& WindowOf(const CDialog& dialog) { return Win32DialogWindow::O
 
 HWND ItemOf(const CDialog& dialog, int id) { return WindowOf(dialog).Item(id); }
 
+// Delivers the messages that are waiting, as the running dialog's message loop would.
+void ProcessEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 // Ctrl down or up for the controls that ask the key state, as a user's hand would hold it.
 void HoldControl(bool held) {
   BYTE keys[256] = {};
@@ -62,16 +73,6 @@ RECT RowRect(const CDialog& dialog, int listId, int row) {
   return rect;
 }
 
-SCROLLINFO VerticalScroll(HWND window) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  GetScrollInfo(window, SB_VERT, &info);
-  return info;
-}
-
-Rgb ToRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
-
 std::map<UINT_PTR, std::function<void()>>& Ticks() {
   static std::map<UINT_PTR, std::function<void()>> ticks;
   return ticks;
@@ -92,16 +93,6 @@ std::shared_ptr<void> Poll(std::function<void()> tick) {
     KillTimer(nullptr, timer);
     Ticks().erase(timer);
   });
-}
-
-void ProcessEvents() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    HWND active = GetActiveWindow();
-    if (active && IsDialogMessageW(active, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -193,19 +184,12 @@ void CloseBox(CDialog& dialog) {
   ProcessEvents();
 }
 
-std::vector<std::string> WindowMenu(CDialog& dialog) {
-  std::vector<std::string> items;
-  HMENU menu = GetSystemMenu(WindowOf(dialog).Handle(), FALSE);
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    wchar_t text[256] = {};
-    GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-    items.push_back(WideToUtf8(text));
-  }
-  return items;
-}
-
 void ChooseWindowMenuItem(CDialog& dialog, int command) {
-  SendMessageW(WindowOf(dialog).Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+  HWND window = WindowOf(dialog).Handle();
+  const UINT item = static_cast<UINT>(command);
+  if (GetMenuState(GetSystemMenu(window, FALSE), item, MF_BYCOMMAND) == static_cast<UINT>(-1))
+    return;
+  SendMessageW(window, WM_SYSCOMMAND, item, 0);
   ProcessEvents();
 }
 
@@ -242,46 +226,15 @@ std::string ToolTip(CDialog& dialog, int id) {
 bool CanScrollVertically(CDialog& dialog, int id) {
   HWND item = ItemOf(dialog, id);
   if ((GetWindowLongW(item, GWL_STYLE) & WS_HSCROLL) != 0) return false;
-  const SCROLLINFO info = VerticalScroll(item);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  GetScrollInfo(item, SB_VERT, &info);
   return info.nPage > 0 && info.nMax >= static_cast<int>(info.nPage);
 }
 
 bool IsReadOnly(CDialog& dialog, int id) {
   return (GetWindowLongW(ItemOf(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
-}
-
-void UsePlainPixels(CDialog& dialog, int listId) {
-  HWND list = ItemOf(dialog, listId);
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  font.lfQuality = NONANTIALIASED_QUALITY;
-  // Kept for the process's life: the list draws with it until it is destroyed.
-  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), TRUE);
-}
-
-RowPicture PictureOfRow(CDialog& dialog, int listId, int row) {
-  HWND list = ItemOf(dialog, listId);
-  const RECT client = ClientRect(list);
-  HDC screen = GetDC(list);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-  const RECT rect = RowRect(dialog, listId, row);
-  RowPicture picture{rect.right - rect.left,
-                     rect.bottom - rect.top,
-                     {},
-                     ToRgb(GetSysColor(COLOR_HIGHLIGHT)),
-                     ToRgb(GetSysColor(COLOR_WINDOW))};
-  for (LONG y = rect.top; y < rect.bottom; ++y) {
-    for (LONG x = rect.left; x < rect.right; ++x)
-      picture.pixels.push_back(ToRgb(GetPixel(memory, x, y)));
-  }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(list, screen);
-  return picture;
 }
 
 }  // namespace lunda::test

@@ -4,16 +4,13 @@
 // these calls.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "algorithm/calendar_date.h"
 #include "gui/framework/dialog.h"
-#include "gui/framework/list_box.h"
 
 namespace lunda {
 class CPropertySheet;
@@ -21,8 +18,6 @@ class CPropertySheet;
 
 namespace lunda::test {
 
-// Delivers the events that are waiting, as the running message loop would.
-void ProcessEvents();
 // Processes events until condition holds or timeoutMs has passed; the condition's last value.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 // Shows a created dialog and waits until it is the active window, so focus can be tested.
@@ -55,8 +50,7 @@ void CloseBox(CDialog& dialog);
 inline void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
   dialog.Window().SetDate(id, date);
 }
-// The entries of the window menu, "" for a separator; choosing one sends its command.
-[[nodiscard]] std::vector<std::string> WindowMenu(CDialog& dialog);
+// Chooses the window menu's entry that sends command; nothing when the menu has none.
 void ChooseWindowMenuItem(CDialog& dialog, int command);
 
 // The text on a sheet's tab.
@@ -71,17 +65,5 @@ void ChooseWindowMenuItem(CDialog& dialog, int command);
 // Whether the control scrolls its text up and down but not sideways; whether it is read-only.
 [[nodiscard]] bool CanScrollVertically(CDialog& dialog, int id);
 [[nodiscard]] bool IsReadOnly(CDialog& dialog, int id);
-
-// The pixels of one list row as drawn, with the colours a row is filled with.
-struct RowPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<Rgb> pixels;  // row by row
-  Rgb highlight;            // the fill of a selected row
-  Rgb background;           // the fill of any other row
-};
-// Draws the list's text without smoothing from now on, so every text pixel has its colour.
-void UsePlainPixels(CDialog& dialog, int listId);
-[[nodiscard]] RowPicture PictureOfRow(CDialog& dialog, int listId, int row);
 
 }  // namespace lunda::test

@@ -1,11 +1,15 @@
 // The readers of the contents, index and context map, fed the damaged and unusual input a file
-// may hold.
+// may hold; and where lunda.chm is found: the first folder of the search path that holds it as a
+// file.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "gui/help/chm_context_map.h"
 #include "gui/help/chm_sitemap.h"
+#include "gui/help/help_file_lookup.h"
+#include "platform/executable_folder.h"
+#include "tests/algorithm/temp_dir.h"
 
 namespace lunda {
 namespace {
@@ -67,6 +71,29 @@ TEST(ContextMapTest, KeepsOnlyTopicsInsideTheStrings) {
       {"\x10", {}},                                                // too short
   };
   for (const auto& [ivb, topics] : cases) EXPECT_EQ(ParseContextMap(ivb, strings), topics);
+}
+
+namespace fs = std::filesystem;
+
+TEST(HelpFileLookupTest, TheFirstFolderHoldingTheFileWins) {
+  testing::TempDir temp;
+  const std::vector<fs::path> folders = {temp.path() / "a", temp.path() / "b", temp.path() / "c"};
+  EXPECT_EQ(FindHelpFile(folders), std::nullopt);
+  temp.Write(fs::path("b") / kHelpFileName, "b");
+  temp.Write(fs::path("c") / kHelpFileName, "c");
+  EXPECT_EQ(FindHelpFile(folders), folders[1] / kHelpFileName);
+  // A folder of that name is no help file.
+  fs::create_directories(folders[0] / kHelpFileName);
+  EXPECT_EQ(FindHelpFile(folders), folders[1] / kHelpFileName);
+}
+
+TEST(HelpFileLookupTest, BesideTheExecutableFirstAndTheWorkingDirectoryLast) {
+  const std::vector<fs::path> folders = HelpFileFolders();
+  ASSERT_EQ(folders.size(), 3u);
+  EXPECT_EQ(folders.front(), ExecutableFolder());
+  EXPECT_TRUE(fs::exists(folders.front() / "help_file_tests"));
+  EXPECT_EQ(folders[1], (folders.front() / ".." / "share" / "lunda").lexically_normal());
+  EXPECT_EQ(folders.back(), fs::current_path());
 }
 
 }  // namespace
