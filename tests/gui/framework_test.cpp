@@ -318,6 +318,10 @@ TEST(PropertySheetTest, ApplyFollowsTheModifiedPagesAndHelpGoesToTheActivePage) 
     test::Click(sheet, kIdApplyNow);
     test::Click(sheet, kIdHelp);
     EXPECT_EQ(run.log, (Log{"B read", "A apply", "B apply", "B set-active", "B show", "B help"}));
+    // From the page's last field, Tab goes on to the sheet's buttons.
+    run.b->GotoDlgCtrl(101);
+    Press(Key::kTab);
+    EXPECT_EQ(sheet.GetFocusId(), kIdOk);
     EXPECT_TRUE(sheet.IsWindowVisible());
   });
 }
