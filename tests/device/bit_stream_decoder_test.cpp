@@ -24,9 +24,8 @@ struct Schedule {
 // Decodes bytes written as the transmitter does, with one stretch of one bit changed.
 TransferReport Decode(const std::vector<std::uint8_t>& bytes, std::size_t oddBit, Schedule odd) {
   BitStreamDecoder decoder(1'000'000, kUnit);
-  std::int64_t time = 0;
-  decoder.Feed(time, kPortRestLevel);
-  time += 1000;
+  decoder.Feed(0, kPortRestLevel);
+  std::int64_t time = 1000;
   std::size_t bitIndex = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     for (int bit = 0; bit < 8; ++bit, ++bitIndex) {

@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "platform/clock.h"
 
@@ -21,7 +20,6 @@ class FakeClock final : public Clock {
   [[nodiscard]] std::int64_t Now() const override {
     const std::int64_t now = ticks;
     ticks += step;
-    if (onRead) onRead(now);
     return now;
   }
   void Sleep(std::chrono::milliseconds duration) override {
@@ -29,19 +27,15 @@ class FakeClock final : public Clock {
   }
   // Wakes where wake says (on time unless set), but never moves the clock back.
   void SleepUntil(std::int64_t deadline) override {
-    sleepDeadlines.push_back(deadline);
     ticks = std::max(ticks, wake ? wake(ticks, deadline) : deadline);
   }
 
   // Without moving the clock.
   [[nodiscard]] std::int64_t Peek() const { return ticks; }
 
-  // Sees every time that Now returns, e.g. to look at shared state in the middle of a wait.
-  std::function<void(std::int64_t)> onRead;
   // When SleepUntil wakes, from the time it was called and its deadline: early, late, or at once
   // as a signal would make it.
   std::function<std::int64_t(std::int64_t now, std::int64_t deadline)> wake;
-  std::vector<std::int64_t> sleepDeadlines;
 
  private:
   std::int64_t frequency;

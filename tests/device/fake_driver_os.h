@@ -27,13 +27,11 @@ class FakeDriverOs : public DriverOs {
   std::string script;  // one character an entry point call, '1' succeeds; past its end all do
   std::vector<std::string> calls;  // each entry point call with its arguments
   int libraryLoads = 0;
-  int librariesLoaded = 0;  // currently loaded
   std::vector<std::chrono::milliseconds> sleeps;
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
   std::optional<std::string> SpecialFolderPath(int csidl) override {
-    const auto found = shellFolders.find(csidl);
-    return found == shellFolders.end() ? std::nullopt : std::optional(found->second);
+    return shellFolders.contains(csidl) ? std::optional(shellFolders[csidl]) : std::nullopt;
   }
   std::unique_ptr<DriverLibrary> OpenLibrary(const std::string& path) override {
     ++libraryLoads;
@@ -43,10 +41,9 @@ class FakeDriverOs : public DriverOs {
     return files.contains(path) && !unreadableFiles.contains(path);
   }
   FileBytes ReadWholeFile(const std::string& path) override {
-    const auto found = files.find(path);
-    if (found == files.end()) return {FileBytes::Status::kMissing, {}};
+    if (!files.contains(path)) return {FileBytes::Status::kMissing, {}};
     if (unreadableFiles.contains(path)) return {FileBytes::Status::kUnreadable, {}};
-    return {FileBytes::Status::kRead, found->second};
+    return {FileBytes::Status::kRead, files[path]};
   }
   bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
     if (readOnlyFiles.contains(path)) return false;
@@ -64,8 +61,7 @@ class FakeDriverOs : public DriverOs {
 
   class Library : public DriverLibrary {
    public:
-    explicit Library(FakeDriverOs& os) : os_(os) { ++os_.librariesLoaded; }
-    ~Library() override { --os_.librariesLoaded; }
+    explicit Library(FakeDriverOs& os) : os_(os) {}
 
     std::function<bool(const std::string&)> FindInitializeWinIo() override {
       if (!os_.exportsEntryPoints) return {};

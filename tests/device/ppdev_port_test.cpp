@@ -28,10 +28,7 @@ class FakePpdev final : public PpdevApi {
   }
   void Close(int) override { open = false; }
   int WriteData(int, std::uint8_t) override { return ioError; }
-  int ReadData(int, std::uint8_t& value) override {
-    value = 0;
-    return ioError;
-  }
+  int ReadData(int, std::uint8_t&) override { return ioError; }
 
   int openError = 0;
   int claimError = 0;
@@ -40,7 +37,7 @@ class FakePpdev final : public PpdevApi {
   bool claimed = false;
 };
 
-TEST(PpdevPort, OpenFailuresNameTheirStepAndLeaveNothingOpen) {
+TEST(PpdevPort, NamesTheFailedStepKeepsTheFirstFailureAndGivesThePortBack) {
   for (const auto& [openError, claimError, fault] :
        {std::tuple{ENOENT, 0, PortFault{Step::kOpen, "/dev/parport0", ENOENT}},
         std::tuple{0, EBUSY, PortFault{Step::kClaim, "/dev/parport0", EBUSY}}}) {
@@ -52,9 +49,8 @@ TEST(PpdevPort, OpenFailuresNameTheirStepAndLeaveNothingOpen) {
     EXPECT_EQ(seen, fault);
     EXPECT_FALSE(api.open);
   }
-}
 
-TEST(PpdevPort, KeepsTheFirstFailureAndGivesThePortBack) {
+  // Once open, the first failure is kept and the port given back on close.
   FakePpdev api;
   PortFault unused;
   auto port = PpdevPort::Open(api, "/dev/parport0", unused);

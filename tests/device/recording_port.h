@@ -16,6 +16,7 @@ struct RecordedWrite {
   std::int64_t time = 0;
   std::uint8_t value = 0;
   std::uint32_t counter = 0;  // the watched byte counter at the write
+  bool operator==(const RecordedWrite&) const = default;
 };
 
 class RecordingPort final : public Port {
@@ -28,16 +29,20 @@ class RecordingPort final : public Port {
       fault = PortFault{PortFault::Step::kWrite, "/dev/parport0", ENODEV};  // unplugged
     }
   }
-  [[nodiscard]] std::uint8_t Read() override { return writes.empty() ? 0 : writes.back().value; }
+  // The last value written (0 before any), unless readBack says otherwise.
+  [[nodiscard]] std::uint8_t Read() override {
+    return readBack.value_or(writes.empty() ? 0 : writes.back().value);
+  }
   [[nodiscard]] std::optional<PortFault> LastFault() const override { return fault; }
 
   std::vector<RecordedWrite> writes;
   std::optional<std::size_t> failAfter;                 // the port fails from this many writes on
   const std::atomic<std::uint32_t>* counter = nullptr;  // logged with each write when set
+  std::optional<std::uint8_t> readBack;
+  std::optional<PortFault> fault;
 
  private:
   const FakeClock& clock;
-  std::optional<PortFault> fault;
 };
 
 }  // namespace lunda

@@ -24,31 +24,23 @@ Samples Read(const Waveform& waveform) {
 TEST(WaveformFile, RoundTripsValuesTimesAndTheUnit) {
   const auto path = std::filesystem::path(testing::TempDir()) / "lunda_round_trip.vcd";
   FakeClock clock(3'579'545, 12'352);  // each change reads the clock once
-  auto inner = std::make_unique<RecordingPort>(clock);
-  RecordingPort& seen = *inner;
   std::string error;
-  auto recorder = WaveformRecorder::Create(std::move(inner), clock, path, error);
+  auto recorder =
+      WaveformRecorder::Create(std::make_unique<RecordingPort>(clock), clock, path, error);
   ASSERT_TRUE(recorder) << error;
   for (const std::uint8_t value : {0x01, 0x81, 0x80, 0x81, 0x81, 0x83, 0x14, 0x01})
     recorder->Write(value);
   ASSERT_TRUE(recorder->Close(error)) << error;
-  EXPECT_EQ(seen.writes.size(), 8u);  // every write reaches the port
 
   Waveform waveform;
   ASSERT_TRUE(ReadVcdFile(path, waveform, error)) << error;
   std::filesystem::remove(path);
-  EXPECT_EQ(waveform.unitNanos, TicksToNanos(357, 3'579'545));
-  const Samples samples = Read(waveform);
-  std::vector<int> values;  // the unknown start, then each change
-  for (const auto& sample : samples) values.push_back(sample.second);
+  EXPECT_EQ(waveform.unitNanos, 99'733);  // 357 ticks
+  std::vector<int> values;                // the unknown start, then each change
+  for (const PortSample& sample : waveform.samples) values.push_back(sample.value);
   ASSERT_EQ(values, (std::vector<int>{0x00, 0x01, 0x81, 0x80, 0x81, 0x83, 0x14, 0x01}));
-  EXPECT_NEAR(static_cast<double>(samples[2].first - samples[1].first), 12'352 * 1e9 / 3'579'545,
-              1.0);
+  EXPECT_NEAR(waveform.samples[2].time - waveform.samples[1].time, 3'450'718, 1);  // 12,352 ticks
   EXPECT_GT(waveform.endTime, waveform.samples.back().time);
-}
-
-TEST(TicksToNanos, IsExactAndSafeForLongRecordings) {
-  EXPECT_EQ(TicksToNanos(357, 10'000'000), 35'700);
   // An hour of a 3.58 GHz counter would overflow a plain multiplication.
   EXPECT_EQ(TicksToNanos(3'580'000'000LL * 3600, 3'580'000'000LL), 3600LL * 1'000'000'000);
 }
@@ -65,8 +57,6 @@ TEST(VcdReader, ReadsOrRefuses) {
        {{0, 0x01}, {30, 0x81}}},
       {"$var wire 1 ! clk $end $enddefinitions $end #0 1!\n", {}},             // no port lines
       {"$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},  // time backwards
-      {"hello world\n", {}},
-      {"$var wire 8 ! data $end $enddefinitions $end #x1\n", {}},
       {"$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
        "#92233720368 b1 !\n",
        {}}};  // beyond what 64 bits of nanoseconds hold
