@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iterator>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -101,7 +101,7 @@ TEST(NumberParseTest, ClassicFieldRules) {
   EXPECT_EQ(FormatString("between %1 and %2%3 %", {"0", "63"}), "between 0 and 63%3 %");
 }
 
-TEST(DialogTest, TabFollowsTemplateOrderAndSkipsControlsWithoutTabStop) {
+TEST(DialogTest, TabSkipsControlsWithoutTabStopAndTheCloseBoxRunsCancel) {
   // None of the radio buttons is checked: the system's dialog manager would stop at that one.
   const auto dialog = OpenDialog(-1);
   EXPECT_EQ(dialog->GetFocusId(), 10);
@@ -111,6 +111,13 @@ TEST(DialogTest, TabFollowsTemplateOrderAndSkipsControlsWithoutTabStop) {
     visited.push_back(dialog->GetFocusId());
   }
   EXPECT_EQ(visited, (std::vector<int>{11, 12, 13, 30, 40, 1, 2}));
+  // The close box runs Cancel unless the dialog refuses to close.
+  dialog->refuseClose = true;
+  test::CloseBox(*dialog);
+  EXPECT_TRUE(dialog->IsWindowVisible());
+  dialog->refuseClose = false;
+  test::CloseBox(*dialog);
+  EXPECT_EQ(dialog->commands, std::vector<int>{kIdCancel});
 }
 
 TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
@@ -135,30 +142,15 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
   }
 }
 
-TEST(DialogTest, CloseBoxRunsCancelUnlessTheDialogRefuses) {
-  const auto dialog = OpenDialog();
-  dialog->refuseClose = true;
-  test::CloseBox(*dialog);
-  EXPECT_TRUE(dialog->IsWindowVisible());
-  dialog->refuseClose = false;
-  test::CloseBox(*dialog);
-  EXPECT_EQ(dialog->commands, std::vector<int>{kIdCancel});
-}
-
 TEST(DataExchangeTest, ReadsStopAtTheFirstFieldRefusedWithItsClassicPrompt) {
-  const std::string number = "Please enter a number.";
-  const std::string positive = "Please enter a positive integer.";
   const struct {
     int field;
     std::string text;
     std::string prompt;  // empty: the read succeeds
   } cases[] = {
-      {10, "3.3", ""},
-      {10, "", number},
+      {10, "", "Please enter a number."},
       {10, std::string(31, '1') + "x", ""},  // only 31 characters are read
       {11, "\t63 ", ""},
-      {11, "-1", positive},
-      {11, "64", "Please enter an integer between 0 and 63."},
   };
   for (const auto& c : cases) {
     test::MessageBoxRecorder boxes;
@@ -192,8 +184,7 @@ TEST(DataExchangeTest, RadioGroupAndComboIndexes) {
     EXPECT_EQ(std::pair(dialog.IsDlgButtonChecked(20), dialog.IsDlgButtonChecked(21)),
               std::pair(read == 0, read == 1));
     EXPECT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.radio, read);
-    EXPECT_EQ(dialog.combo, index == 2 ? 2 : index);
+    EXPECT_EQ(std::pair(dialog.radio, dialog.combo), std::pair(read, index == 2 ? 2 : index));
   }
 }
 
@@ -232,7 +223,7 @@ class LogPage : public CPropertyPage {
 };
 
 // A modal sheet with three pages A, B and C that the test owns, as the application does; drive
-// runs inside its loop, and whatever it leaves open is cancelled.
+// runs inside its loop, and whatever it leaves open is cancelled by its Cancel button.
 struct SheetRun {
   Log log;
   std::unique_ptr<LogPage> a = std::make_unique<LogPage>("A", log);
@@ -247,7 +238,7 @@ struct SheetRun {
     script.Then([&drive](CDialog& d) {
       auto& s = static_cast<CPropertySheet&>(d);
       drive(s);
-      if (s.IsWindowVisible()) s.EndDialog(kIdCancel);
+      if (s.IsWindowVisible()) test::Click(s, kIdCancel);
     });
     result = sheet->DoModal();
   }
@@ -292,13 +283,21 @@ TEST(PropertySheetTest, OkAppliesEveryCreatedPageInTabOrderUnlessOneRefuses) {
       activeAfterOk = sheet.GetActiveIndex();
     });
     EXPECT_EQ(run.b->value, 12u);
+    EXPECT_EQ(run.result, refuse ? kIdCancel : kIdOk);
     if (refuse) {
       EXPECT_EQ(std::count(run.log.begin(), run.log.end(), "B apply"), 0);
       EXPECT_EQ(activeAfterOk, 0);  // the refusing page is brought to the front
+      // Cancel then resets every created page.
+      Log resets;
+      std::copy_if(run.log.begin(), run.log.end(), std::back_inserter(resets),
+                   [](const std::string& entry) { return entry.ends_with("reset"); });
+      EXPECT_EQ(resets, (Log{"A reset", "B reset", "C reset"}));
     } else {
       EXPECT_EQ(run.log, (Log{"C read", "A apply", "B apply", "C apply"}));
-      EXPECT_EQ(run.result, kIdOk);
     }
+    // A page may die before its sheet, and after it as the members' order has it: the sheet
+    // leaves its pages alone.
+    run.a.reset();
   }
 }
 
@@ -324,29 +323,6 @@ TEST(PropertySheetTest, ApplyFollowsTheModifiedPagesAndHelpGoesToTheActivePage) 
     EXPECT_EQ(sheet.GetFocusId(), kIdOk);
     EXPECT_TRUE(sheet.IsWindowVisible());
   });
-}
-
-TEST(PropertySheetTest, CancelEscAndTheCloseBoxResetTheCreatedPages) {
-  for (const int how : {0, 1, 2}) {  // the button, Esc in a page field, the close box
-    SheetRun run;
-    Log afterClose;
-    run.Run([&](CPropertySheet& sheet) {
-      test::ClickTab(sheet, 1);
-      run.log.clear();
-      if (how == 0) test::Click(sheet, kIdCancel);
-      if (how == 1) Press(Key::kEscape);
-      if (how == 2) test::CloseBox(sheet);
-      afterClose = run.log;
-    });
-    // The system's sheet may reset twice for the close box (its close command and the close).
-    EXPECT_EQ(std::set<std::string>(afterClose.begin(), afterClose.end()),
-              (std::set<std::string>{"A reset", "B reset"}))
-        << how;
-    EXPECT_EQ(run.result, kIdCancel);
-    // A page may die before its sheet, and after it as the members' order has it: the sheet
-    // leaves its pages alone.
-    if (how == 0) run.a.reset();
-  }
 }
 
 }  // namespace
