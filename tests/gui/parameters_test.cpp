@@ -175,21 +175,18 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
                                                  "Цель " + n(12), "T" + n(12), "63", "мин."}));
     }
     EXPECT_TRUE(test::ShowsTextStart(s.Page(2), kPurpose + 1));  // a long purpose's start
-    std::vector<bool> enabled;
-    for (int j = 6; j < 10; ++j) {
-      enabled.push_back(s.Page(1).IsDlgItemEnabled(kValue + j));
-      enabled.push_back(s.Page(1).IsDlgItemEnabled(kUnit + j));
-    }
-    EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, true, true, true, true}));
+    std::vector<int> enabled;                                    // of each row's value and unit
+    for (int j = 6; j < 10; ++j)
+      enabled.push_back(s.Page(1).IsDlgItemEnabled(kValue + j) +
+                        s.Page(1).IsDlgItemEnabled(kUnit + j));
+    EXPECT_EQ(enabled, (std::vector<int>{0, 0, 2, 2}));
     // A unit change alone is written, and enables Apply once the focus moves on.
     s.Click(1, kValue + 11);
     Press(Key::kTab);
-    EXPECT_EQ(s.FocusId(1), kUnit + 1);
     Press(Key::kDown);
     EXPECT_EQ(s.Text(1, kUnit + 1), "мин.");
     EXPECT_FALSE(s.ApplyEnabled());
     Press(Key::kTab);
-    EXPECT_EQ(s.FocusId(1), kUnit + 2);
     EXPECT_TRUE(s.ApplyEnabled());
     test::Click(s.sheet, kIdOk);
   });

@@ -156,10 +156,8 @@ bool IsDroppedDown(CDialog& dialog, int id) {
 }
 
 std::string SelectedText(CDialog& dialog, int id) {
-  if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) {
-    return line->selectedText().toStdString();
-  }
-  return {};
+  auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id));
+  return line ? line->selectedText().toStdString() : std::string();
 }
 
 std::string ToolTip(CDialog& dialog, int id) {
