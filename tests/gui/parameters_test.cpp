@@ -165,10 +165,9 @@ TEST(ChannelPageTest, RowsComeFromTheChannelsShare) {
       const int first = (page - 1) * 12;
       test::ClickTab(s.sheet, page);
       std::vector<std::string> shown;
-      for (const int row : {0, 5, 11}) {
+      for (const int row : {0, 5, 11})
         for (const int id : {kPurpose, kLabel, kValue, kUnit})
           shown.push_back(s.Text(page, id + row));
-      }
       const auto n = [first](int k) { return std::to_string(first + k); };
       EXPECT_EQ(shown, (std::vector<std::string>{"Цель " + n(1), "T" + n(1), "5", "сут.",
                                                  "Цель " + n(6), "T" + n(6), n(5), "сек.",

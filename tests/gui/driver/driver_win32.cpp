@@ -147,7 +147,10 @@ void ClickTab(CPropertySheet& sheet, int index) {
 
 std::string TabText(CPropertySheet& sheet, int index) {
   wchar_t text[64] = {};
-  TCITEMW item{.mask = TCIF_TEXT, .pszText = text, .cchTextMax = 64};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
   SendMessageW(dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl(), TCM_GETITEMW,
                static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   return WideToUtf8(text);
@@ -210,10 +213,11 @@ std::string SelectedText(CDialog& dialog, int id) {
 
 std::string ToolTip(CDialog& dialog, int id) {
   wchar_t text[1024] = {};
-  TOOLINFOW tool{.cbSize = TTTOOLINFOW_V2_SIZE,
-                 .hwnd = WindowOf(dialog).Handle(),
-                 .uId = reinterpret_cast<UINT_PTR>(ItemOf(dialog, id)),
-                 .lpszText = text};
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = WindowOf(dialog).Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(ItemOf(dialog, id));
+  tool.lpszText = text;
   SendMessageW(WindowOf(dialog).ToolTipWindow(), TTM_GETTEXTW, 1024,
                reinterpret_cast<LPARAM>(&tool));
   return WideToUtf8(text);
@@ -222,7 +226,9 @@ std::string ToolTip(CDialog& dialog, int id) {
 bool CanScrollVertically(CDialog& dialog, int id) {
   HWND item = ItemOf(dialog, id);
   if ((GetWindowLongW(item, GWL_STYLE) & WS_HSCROLL) != 0) return false;
-  SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_ALL};
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
   GetScrollInfo(item, SB_VERT, &info);
   return info.nPage > 0 && info.nMax >= static_cast<int>(info.nPage);
 }
