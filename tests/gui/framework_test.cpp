@@ -142,7 +142,7 @@ TEST(DataExchangeTest, ReadsStopAtTheFirstFieldRefusedWithItsClassicPrompt) {
     std::string text;    // in the number field
     std::string prompt;  // empty: the read succeeds
   } cases[] = {
-      {"", "Please enter a number."},
+      {"1,5", "Please enter a number."},
       {std::string(31, '1') + "x", ""},  // only 31 characters are read
   };
   for (const auto& c : cases) {
