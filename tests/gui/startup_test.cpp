@@ -117,8 +117,6 @@ TEST(StartUpTest, EachStepEndsTheRunOnItsOwnFailure) {
       {{"--port=sim"}, Data::kExamples, {"load"}, ""},
       {{kUnreachablePort}, Data::kExamples, {}, kUnreachable, nullptr, true},
       {{"/i "}, Data::kNone, {}, kNoAlgorithms, "data"},  // only the whole tail is a switch
-      {{"/ix"}, Data::kNone, {}, kNoAlgorithms, "data"},
-      {{"/i", "/u"}, Data::kNone, {}, kNoAlgorithms, "data"},
       {{"--data=./mine/"}, Data::kExamples, {}, kNoAlgorithms, "mine/"},  // ./data ignored
   };
   for (const auto& c : cases) {

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
@@ -157,10 +156,8 @@ bool IsDroppedDown(CDialog& dialog, int id) {
 }
 
 std::string SelectedText(CDialog& dialog, int id) {
-  if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) {
-    return line->selectedText().toStdString();
-  }
-  return {};
+  auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id));
+  return line ? line->selectedText().toStdString() : std::string();
 }
 
 std::string ToolTip(CDialog& dialog, int id) {
@@ -183,12 +180,6 @@ bool CanScrollVertically(CDialog& dialog, int id) {
   auto* area = qobject_cast<QAbstractScrollArea*>(ControlOf(dialog, id));
   return area && area->verticalScrollBar()->isVisible() &&
          area->verticalScrollBar()->maximum() > 0 && !area->horizontalScrollBar()->isVisible();
-}
-
-bool IsReadOnly(CDialog& dialog, int id) {
-  if (auto* text = qobject_cast<QPlainTextEdit*>(ControlOf(dialog, id))) return text->isReadOnly();
-  if (auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id))) return line->isReadOnly();
-  return false;
 }
 
 }  // namespace lunda::test

@@ -233,8 +233,4 @@ bool CanScrollVertically(CDialog& dialog, int id) {
   return info.nPage > 0 && info.nMax >= static_cast<int>(info.nPage);
 }
 
-bool IsReadOnly(CDialog& dialog, int id) {
-  return (GetWindowLongW(ItemOf(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
-}
-
 }  // namespace lunda::test

@@ -62,8 +62,7 @@ void ChooseWindowMenuItem(CDialog& dialog, int command);
 [[nodiscard]] std::string SelectedText(CDialog& dialog, int id);
 // The tip the control shows when the pointer rests on it, with its wrapping undone.
 [[nodiscard]] std::string ToolTip(CDialog& dialog, int id);
-// Whether the control scrolls its text up and down but not sideways; whether it is read-only.
+// Whether the control scrolls its text up and down but not sideways.
 [[nodiscard]] bool CanScrollVertically(CDialog& dialog, int id);
-[[nodiscard]] bool IsReadOnly(CDialog& dialog, int id);
 
 }  // namespace lunda::test

@@ -16,8 +16,6 @@ class MessageBoxRecorder {
           return kIdOk;
         })) {}
   ~MessageBoxRecorder() { SetMessageBoxHandler(previous_); }
-  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
   std::vector<MessageBoxRequest> boxes;
 
