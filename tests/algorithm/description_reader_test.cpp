@@ -34,9 +34,9 @@ void ExpectEachLineSets(std::initializer_list<std::string_view> rows) {
 
 TEST(DescriptionLineTest, SetsOnlyTheFieldItsKeyNames) {
   ExpectEachLineSets({"NAME=x -> name=x", "name = x -> ", "name= -> ", "name= x  -> name= x ",
-                      "file=a=b -> file=a=b", "name -> ", "note=x -> ",
+                      "File=a=b -> file=a=b", "name -> ", "note=x -> ",
                       "\xCD\xC0\xC7\xC2\xC0\xCD\xC8\xC5=x -> "});  // НАЗВАНИЕ=x
-  ExpectEachLineSets({"number=12abc -> number=12", "number=  -3 -> number=-3",
+  ExpectEachLineSets({"NUMBER=12abc -> number=12", "number=  -3 -> number=-3",
                       "number=+7 -> number=7", "number=abc -> ", "number= -> ",
                       "number=99999999999999999999 -> number=2147483647",
                       "number=-99999999999999999999 -> number=-2147483648"});
@@ -66,7 +66,7 @@ TEST(ReadDescriptionTest, LastOccurrenceWinsAndTheDescriptionExpandsAfterTheWhol
   testing::TempDir dir;
   const auto path = dir.Write("a.cfg",
                               "name=first\r\nnumber=5\r\ndescription=one\\\r\nnumber=abc\n"
-                              "name=second\ndescription=one\\ntwo");
+                              "name=second\nDescription=one\\ntwo");
   CAlgorithm algorithm;
   ASSERT_TRUE(ReadDescription(path, algorithm));
   EXPECT_EQ(SetFields(algorithm) + " " + algorithm.description, "number=5name=second one\r\ntwo");

@@ -26,12 +26,12 @@ TEST_F(CliTest, ListAndShowKeepCatalogueOrderAndDecodeText) {
 TEST_F(CliTest, ImageAppliesSettingsAndPatches) {
   const CliResult run =
       Run("image 1 --date 2010-01-31 --set T5=45m --set=threshold2=2.49 --set start-delay=7 "
-          "--set sensor-current=1 --set T36=5d --output @out.bin");
+          "--set sensor-current=1 --set T36=5d --set threshold4=5 --output @out.bin");
   ASSERT_EQ(run.code, 0) << run.err;
   const std::string image = dir.Read("out.bin");
   ASSERT_EQ(image.size(), kImageSize);
   // The date in BCD, the number, the thresholds, the current, the start delay and two delays.
-  EXPECT_EQ(image.substr(0, 12), "\x31\x01\x10\x09\x39\x46\x53\x7F\x6D\x7A\x01\x07");
+  EXPECT_EQ(image.substr(0, 12), "\x31\x01\x10\x09\x39\x46\x53\x7F\x6D\xFF\x01\x07");
   EXPECT_EQ((std::string{image[DelayOffset(4)], image[DelayOffset(35)]}), "\x6D\xC5");
 }
 
@@ -69,6 +69,7 @@ TEST_F(CliTest, UsageAndFailureExitCodes) {
     }
   }
   EXPECT_NE(Run("decode @junk.vcd").err.find("junk.vcd"), std::string::npos);
+  EXPECT_NE(Run("image 0").err.find("--date is missing"), std::string::npos);
   EXPECT_NE(Run("image 0 --date 2004-12-05 --output @folder").err.find("is a folder"),
             std::string::npos);
 }
