@@ -41,6 +41,17 @@ TEST_F(CliTest, SimulatedWriteDecodesBackToTheImageHereAndInSigrok) {
   EXPECT_TRUE(dir.Read("c.bin") == dir.Read("b.bin"));
 }
 
+// A controller that measures every step as no time at all: the write went out, but the verdict
+// is bad, and so is the exit code.
+TEST_F(CliTest, ABadVerdictFailsTheWrite) {
+  FakeClock still(10'000'000, 0);
+  const PortOpener openPort = [&](const auto& choice, auto&, auto& opened, auto& fault) {
+    return OpenPort(choice, still, opened, fault);
+  };
+  std::ostringstream err;
+  EXPECT_EQ(Write({"--port", "sim"}, err, {.openPort = openPort}), kExitFailure) << err.str();
+}
+
 #ifndef _WIN32
 // On a terminal the transmitter runs on a thread of its own while this one redraws the progress
 // line: standard error goes to a pseudo-terminal for the write.

@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "algorithm/algorithm.h"
 #include "device/lpt_transmitter.h"
 
 namespace lunda {
@@ -72,6 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
         ShortStep{"RestBeforeA0", 0x00, 9, {.rest = kUnit}, TransferStep::kRest},
         ShortStep{"BlockPause", 0xFF, 255, {.pause = 699 * kUnit}, TransferStep::kBlockPause}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The verdict wants a whole patched image, and not one bit more.
+TEST(BitStreamDecoderTest, AGoodVerdictTakesNoStrayBit) {
+  CAlgorithm algorithm;
+  ASSERT_TRUE(algorithm.PatchImage({2026, 12, 7}));
+  TransferReport report;
+  report.bytes = algorithm.image;
+  EXPECT_TRUE(IsGoodTransfer(report));
+  report.strayBits = 1;
+  EXPECT_FALSE(IsGoodTransfer(report));
+}
 
 // A waveform file may name any unit; the rest's 2T must not overflow into a length of nothing.
 TEST(BitStreamDecoderTest, AUnitBeyondAnyCounterFindsEveryStepShort) {
