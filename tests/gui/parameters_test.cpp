@@ -232,10 +232,9 @@ TEST(AppPropSheetTest, OkFromAnotherPageWritesWhatThePagesShownHold) {
   EXPECT_EQ(algorithm->defaults.delays[12], 12);
 }
 
-// The caption is the whole row text, however long, and stays as it was when the sheet opened;
-// help on any page opens the parameters topic. After "&Применить" the sheet stays open; leaving it
-// by the close box keeps what was applied: it leaves as Cancel and nothing more, the program goes
-// on.
+// The caption is the whole row text, however long; help on any page opens the parameters topic.
+// After "&Применить" the sheet stays open with nothing left to apply on any page; leaving it by
+// the close box keeps what was applied: it leaves as Cancel and nothing more, the program goes on.
 TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
   auto algorithm = Example();
   algorithm->name = std::string(300, 'N');
@@ -254,20 +253,21 @@ TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
     s.Type(0, kDelayEdit, "5");
     s.Click(0, kEdit1);
     EXPECT_TRUE(s.ApplyEnabled());
-    test::Click(s.sheet, kIdApplyNow);
-    EXPECT_FALSE(s.ApplyEnabled());
-    EXPECT_EQ(algorithm->current.startDelay, 5);
-    EXPECT_EQ(s.sheet.GetWindowText(), caption);
     test::ClickTab(s.sheet, 3);
     test::Click(s.sheet, kIdHelp);
     s.Type(3, kValue, "7");
+    s.Click(3, kValue + 1);
+    test::Click(s.sheet, kIdApplyNow);
+    EXPECT_FALSE(s.ApplyEnabled());
+    EXPECT_EQ(algorithm->current.startDelay, 5);
+    s.Type(3, kValue, "9");
     test::CloseBox(s.sheet);
   };
   const int result =
       RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });
   EXPECT_EQ(topics, (std::vector<std::uint32_t>{0x20002, 0x20002}));
   EXPECT_EQ(algorithm->current.startDelay, 5);
-  EXPECT_EQ(algorithm->current.delays[24], 24);
+  EXPECT_EQ(algorithm->current.delays[24], 7);
   EXPECT_EQ(result, kIdCancel);
 }
 
