@@ -59,7 +59,7 @@ TEST(VcdReader, ReadsOrRefuses) {
       {"$var wire 8 ! data $end $enddefinitions $end #5 b1 ! #4 b0 !\n", {}},  // time backwards
       {"$timescale 100 s $end $var wire 8 ! data $end $enddefinitions $end\n"
        "#184467441 b1 !\n",
-       {}}};  // beyond what 64 bits of nanoseconds hold
+       {}}};  // beyond 64 bits of nanoseconds; unchecked, it would wrap to a plausible 26 s
   for (const auto& [text, samples] : cases) {
     std::istringstream in(text);
     Waveform waveform;
