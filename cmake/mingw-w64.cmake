@@ -1,13 +1,14 @@
-# Cross build for 64-bit Windows with MinGW-w64; the tests run under Wine.
+# Cross build for 32-bit Windows (i686) with MinGW-w64: one program for Windows XP SP3 and every
+# later Windows, 32-bit and 64-bit. The tests run under 32-bit Wine.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR i686)
 
 # The posix thread model: the default win32 one has no std::mutex or std::thread.
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -21,8 +22,8 @@ set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
-# Debian installs wine64 outside PATH.
-find_program(LUNDA_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
-if(LUNDA_WINE64)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${LUNDA_WINE64})
+# Debian installs the 32-bit Wine loader outside PATH.
+find_program(LUNDA_WINE NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(LUNDA_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${LUNDA_WINE})
 endif()

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "device/port.h"
 
@@ -16,11 +18,17 @@ class DirectIoPort final : public Port {
 
   void Write(std::uint8_t value) override;
   [[nodiscard]] std::uint8_t Read() override;
+  // kDirectIo with EACCES once the processor has refused an instruction: the system never granted
+  // the port after all.
+  [[nodiscard]] std::optional<PortFault> LastFault() const override { return fault; }
 
  private:
-  explicit DirectIoPort(std::uint16_t address) : address(address) {}
+  DirectIoPort(std::uint16_t address, std::string name) : address(address), name(std::move(name)) {}
+  void Refused();
 
   std::uint16_t address;
+  std::string name;  // "0x378"
+  std::optional<PortFault> fault;
 };
 
 }  // namespace lunda

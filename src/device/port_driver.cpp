@@ -5,23 +5,33 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "device/driver_registration_list.h"
 
 namespace lunda {
 namespace {
 
-constexpr char kLoadFailedText[] =
-    "Не могу загрузить драйвер LPT-порта.\nПопробуйте переустановить программу.";
-constexpr char kInitFailedText[] =
-    "Не могу загрузить драйвер LPT-порта.\n"
+constexpr char kLoadFailedText[] = "Не могу загрузить драйвер LPT-порта.";
+constexpr char kReinstallAdvice[] = "Попробуйте переустановить программу.";
+constexpr char kInstallAdvice[] =
     "Установите драйвер: запустите программу с ключом /i от имени администратора.";
 constexpr char kInstallFailedText[] = "Не могу установить драйвер LPT-порта";
 constexpr char kRemoveFailedText[] = "Не могу удалить драйвер LPT-порта";
+// What is true of every driver failure on 64-bit Windows, where the advice of a 32-bit one would
+// send the user round in circles.
+constexpr char k64BitAdvice[] =
+    "64-разрядная Windows не даёт программам прямого доступа к LPT-порту. Записать контроллер "
+    "через LPT-порт можно из 32-разрядной Windows; опробовать программу без контроллера можно, "
+    "запустив её с ключом --port=sim.";
 constexpr char kListBrokenText[] =
     "Список программ, использующих драйвер LPT-порта, повреждён или не читается:\n";
 constexpr char kListFullText[] = "Список программ, использующих драйвер LPT-порта, переполнен:\n";
 constexpr char kListKeptText[] = "\nФайл оставлен без изменений.";
+constexpr char kListUnwrittenText[] =
+    "Не могу записать список программ, использующих драйвер LPT-порта:\n";
+constexpr char kListRightsText[] =
+    "\nЗапустите программу с тем же ключом от имени администратора.";
 
 constexpr int kDriverAttempts = 5;
 constexpr std::chrono::milliseconds kRetryPause{200};
@@ -75,10 +85,23 @@ std::optional<RegistrationList> ReadRegistrationList(DriverOs& os, ErrorReporter
   return list;
 }
 
-// A failed write leaves the old file in place and, like a list that cannot be created, is not
-// reported: the driver itself is in order.
-void WriteRegistrationList(DriverOs& os, const std::string& path, const RegistrationList& list) {
-  static_cast<void>(os.WriteWholeFile(path, SerializeRegistrationList(list)));
+// A list that cannot be written (the driver folder is the system's, and without administrator
+// rights it refuses us) is reported: a registration that silently did not happen would let the
+// last other user remove the driver from under this program, or keep it for a user long gone.
+// The old file stays as it was.
+bool WriteRegistrationList(DriverOs& os, ErrorReporter& reporter, const std::string& path,
+                           const RegistrationList& list) {
+  if (os.WriteWholeFile(path, SerializeRegistrationList(list))) return true;
+  reporter.ShowError(kListUnwrittenText + path + kListRightsText);
+  return false;
+}
+
+// The failure's first line, then what the user can do about it.
+std::string DriverFailureText(DriverOs& os, std::string_view failure, std::string_view advice) {
+  std::string text(failure);
+  if (os.IsWow64Process()) advice = k64BitAdvice;
+  if (!advice.empty()) text.append("\n").append(advice);
+  return text;
 }
 
 }  // namespace
@@ -103,7 +126,8 @@ std::string GetDriverFolder(DriverOs& os) {
 
 bool PortTestPasses(Port& port) {
   port.Write(kPortTestLevel);
-  return (port.Read() & kPortTestLevel) != 0;
+  // A port that failed on the way proves nothing by what it read back.
+  return (port.Read() & kPortTestLevel) != 0 && !port.LastFault();
 }
 
 bool LoadPortDriver(DriverOs& os, ErrorReporter& reporter, Port& port) {
@@ -115,13 +139,13 @@ bool LoadPortDriver(DriverOs& os, ErrorReporter& reporter, Port& port) {
                         : std::function<bool()>();
     });
     if (result == DriverCall::kNoLibrary) {
-      reporter.ShowError(kLoadFailedText);
+      reporter.ShowError(DriverFailureText(os, kLoadFailedText, kReinstallAdvice));
       return false;
     }
     // A library without the entry point is as useless as one whose call fails; ending start-up
     // without a word would leave the user guessing.
     if (result != DriverCall::kSucceeded) {
-      reporter.ShowError(kInitFailedText);
+      reporter.ShowError(DriverFailureText(os, kLoadFailedText, kInstallAdvice));
       return false;
     }
   }
@@ -149,14 +173,14 @@ bool InstallPortDriver(DriverOs& os, ErrorReporter& reporter) {
       return install ? std::function<bool()>([=] { return install(paths.sys, true); })
                      : std::function<bool()>();
     });
-    if (result == DriverCall::kFailed) reporter.ShowError(kInstallFailedText);
+    if (result == DriverCall::kFailed) {
+      reporter.ShowError(DriverFailureText(os, kInstallFailedText, ""));
+    }
     if (result != DriverCall::kSucceeded) return false;
   }
-  if (!registered) {
-    list->push_back(kOwnRegistrationNumber);
-    WriteRegistrationList(os, paths.list, *list);
-  }
-  return true;
+  if (registered) return true;
+  list->push_back(kOwnRegistrationNumber);
+  return WriteRegistrationList(os, reporter, paths.list, *list);
 }
 
 bool RemovePortDriver(DriverOs& os, ErrorReporter& reporter) {
@@ -167,14 +191,13 @@ bool RemovePortDriver(DriverOs& os, ErrorReporter& reporter) {
       own != list->end()) {
     list->erase(own);
   }
-  if (!list->empty()) {
-    WriteRegistrationList(os, paths.list, *list);
-    return true;
-  }
+  if (!list->empty()) return WriteRegistrationList(os, reporter, paths.list, *list);
   if (IsWindowsNT(os)) {
     const DriverCall result = CallDriver(
         os, paths.dll, [](DriverLibrary& library) { return library.FindRemoveWinIoDriver(); });
-    if (result == DriverCall::kFailed) reporter.ShowError(kRemoveFailedText);
+    if (result == DriverCall::kFailed) {
+      reporter.ShowError(DriverFailureText(os, kRemoveFailedText, ""));
+    }
     if (result != DriverCall::kSucceeded) return false;
   }
   os.RemoveFile(paths.list);

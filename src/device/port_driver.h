@@ -25,8 +25,8 @@ namespace lunda {
 // "<Common Files>\Vilt", found afresh on every call.
 [[nodiscard]] std::string GetDriverFolder(DriverOs& os);
 
-// Writes kPortTestLevel and passes when either of its bits reads back set. The port keeps that
-// level afterwards.
+// Writes kPortTestLevel and passes when either of its bits reads back set and the port has not
+// failed on the way. The port keeps that level afterwards.
 [[nodiscard]] bool PortTestPasses(Port& port);
 
 }  // namespace lunda

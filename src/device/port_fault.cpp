@@ -44,11 +44,20 @@ constexpr Wording kWordings[] = {
      "Запись в порт %1 не удалась: не отключён ли порт или его модуль ядра?"},
     {Step::kRead, 0, "reading %1 failed: %2 (was the port unplugged or its module unloaded?)",
      "Чтение порта %1 не удалось: не отключён ли порт или его модуль ядра?"},
+#ifdef _WIN32
+    // The processor refused the port instruction: the driver reported success but granted nothing.
+    {Step::kDirectIo, EACCES,
+     "no access to I/O port %1: the system refused the port instruction (the port-I/O driver has "
+     "not given this program the port)",
+     "Нет доступа к порту ввода-вывода %1: система не дала выполнить команду порта (драйвер "
+     "LPT-порта не открыл программе доступ к нему)."},
+#else
     {Step::kDirectIo, EACCES,
      "no access to I/O port %1: %2 (direct I/O needs root; better use /dev/parport0 as a member "
      "of the group lp)",
      "Нет доступа к порту ввода-вывода %1: прямой доступ требует прав root; лучше укажите "
      "устройство /dev/parport0 и войдите в группу lp."},
+#endif
     {Step::kDirectIo, ERANGE,
      "direct I/O reaches ports 0x000 to 0x3FF only; use the port's /dev/parportN device",
      "Прямой доступ достаёт только порты 0x000–0x3FF: укажите устройство порта /dev/parportN."},

@@ -43,6 +43,8 @@ class DriverOs {
   virtual ~DriverOs() = default;
   // GetVersionExA's platform id, or nothing when the query fails.
   [[nodiscard]] virtual std::optional<std::uint32_t> PlatformId() = 0;
+  // True for a 32-bit program on 64-bit Windows, where no driver can give it the port.
+  [[nodiscard]] virtual bool IsWow64Process() = 0;
   // The path of a shell folder (CSIDL id), or nothing when the shell has none.
   [[nodiscard]] virtual std::optional<std::string> SpecialFolderPath(int csidl) = 0;
   // The loaded library, or null when it cannot be loaded.

@@ -18,6 +18,7 @@ namespace lunda {
 class FakeDriverOs : public DriverOs {
  public:
   std::optional<std::uint32_t> platformId = kPlatformIdNt;
+  bool wow64 = false;
   std::map<int, std::string> shellFolders;
   std::map<std::string, std::vector<std::uint8_t>> files;
   std::set<std::string> unreadableFiles;  // exist, but cannot be opened
@@ -30,6 +31,7 @@ class FakeDriverOs : public DriverOs {
   std::vector<std::chrono::milliseconds> sleeps;
 
   std::optional<std::uint32_t> PlatformId() override { return platformId; }
+  bool IsWow64Process() override { return wow64; }
   std::optional<std::string> SpecialFolderPath(int csidl) override {
     return shellFolders.contains(csidl) ? std::optional(shellFolders[csidl]) : std::nullopt;
   }

@@ -29,10 +29,13 @@ constexpr char kInitFailed[] = "Не могу загрузить драйвер 
 constexpr char kPortAccess[] = "Не могу получить доступ к LPT-порту";
 constexpr char kBrokenList[] = "Список программ, использующих драйвер LPT-порта, повреждён";
 constexpr char kFullList[] = "Список программ, использующих драйвер LPT-порта, переполнен";
+constexpr char kUnwritten[] = "Не могу записать список программ, использующих драйвер LPT-порта";
+constexpr char k64Bit[] = "\n64-разрядная Windows не даёт программам прямого доступа";
 
 // How the machine differs from one with the driver files in place on the NT family: kBare is a
 // library without the entry points, kNoRead a list that cannot be opened.
-enum class Setup { kNt, kNineX, kNoVersion, kNoLibrary, kBare, kNoDll, kNoSys, kNoRead, kReadOnly };
+enum class Setup {
+  kNt, kNineX, kNoVersion, kNoLibrary, kBare, kNoDll, kNoSys, kNoRead, kReadOnly, kWow64 };
 enum class Action { kLoad, kInstall, kRemove };
 
 TEST(GetDriverFolder, FallsBackFromCommonFilesToProgramFilesToAFixedPath) {
@@ -78,6 +81,7 @@ TEST_P(PortDriverTest, RetriesReportsAndKeepsTheListWhole) {
   if (c.setup == Setup::kNoSys) os.files.erase(kSys);
   if (c.setup == Setup::kNoRead) os.unreadableFiles.insert(kList);
   if (c.setup == Setup::kReadOnly) os.readOnlyFiles.insert(kList);
+  os.wow64 = c.setup == Setup::kWow64;
   FakeClock clock;
   RecordingPort port(clock);
   port.readBack = c.readBack;
@@ -126,6 +130,10 @@ const Bytes kOwn = {1, 0, 0, 0, 1, 0, 0, 0};  // count, then numbers: 32-bit lit
 const PortFault kReadFailed{PortFault::Step::kRead, "/dev/parport0", EIO};
 const std::string kReadFailedText =
     std::string(kPortAccess) + "\n" + DescribeInRussian(kReadFailed);
+// A port instruction the processor refused: the read-back holds what was written, yet nothing was.
+const PortFault kRefused{PortFault::Step::kDirectIo, "0x378", EACCES};
+const std::string kRefusedText = std::string(kPortAccess) + "\n" + DescribeInRussian(kRefused);
+constexpr auto kWow64 = Setup::kWow64;
 constexpr auto kNt = Setup::kNt;
 constexpr auto kNineX = Setup::kNineX;
 constexpr auto kLoad = Action::kLoad;
@@ -144,6 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PortReadsOtherBits", kLoad, kNt, "1", false, kPortAccess, {}, {}, 0xEB},
         Case{"PortReadsD2Only", kLoad, kNt, "1", true, "", {}, {}, 0x04},
         Case{"NineXReadFails", kLoad, kNineX, "", false, kReadFailedText, {}, {}, 0, kReadFailed},
+        Case{"PortRefused", kLoad, kNt, "1", false, kRefusedText, {}, {}, {}, kRefused},
+        Case{"Wow64LoadSays64Bit", kLoad, kWow64, "00000", false, std::string("Не могу загрузить драйвер LPT-порта.") + k64Bit},
+        Case{"Wow64InstallSays64Bit", kInstall, kWow64, "00000", false,
+             std::string("Не могу установить драйвер LPT-порта") + k64Bit, L({5}), L({5})},
         Case{"NoList", kInstall, kNt, "1", true, "", {}, kOwn},
         Case{"EmptyFile", kInstall, kNt, "1", true, "", Bytes{}, kOwn},
         Case{"Appends", kInstall, kNt, "1", true, "", L({5}), L({5, 1})},
@@ -156,7 +168,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Unreadable", kInstall, Setup::kNoRead, "", false, kBrokenList, L({5}), L({5})},
         Case{"CountCutShort", kInstall, kNt, "", false, kBrokenList, Bytes{1, 0, 0},
              Bytes{1, 0, 0}},
-        Case{"ReadOnlyIsSilent", kInstall, Setup::kReadOnly, "1", true, "", L({5}), L({5})},
+        Case{"ReadOnlyReported", kInstall, Setup::kReadOnly, "1", false, kUnwritten, L({5}),
+             L({5})},
+        Case{"RemoveReadOnlyReported", kRemove, Setup::kReadOnly, "", false, kUnwritten,
+             L({1, 5}), L({1, 5})},
         Case{"CountOverRoom", kInstall, kNt, "", false, kBrokenList, Corrupt(1025, 1025),
              Corrupt(1025, 1025)},
         Case{"InstallTruncated", kInstall, kNt, "", false, kBrokenList, Corrupt(3, 2),

@@ -22,7 +22,11 @@ TEST(PortFault, NamesThePortAndTheRemedyInEachLanguage) {
       {{Step::kOpen, "/dev/parport0", ENODEV}, "parport_pc", "не отвечает параллельный порт"},
       {{Step::kClaim, "/dev/parport0", EIO}, "cannot claim", "Не могу занять порт"},
       {{Step::kRead, "/dev/parport0", ENODEV}, "reading", "Чтение порта"},
+#ifdef _WIN32
+      {{Step::kDirectIo, "0x378", EPERM}, "refused the port instruction", "драйвер LPT-порта"},
+#else
       {{Step::kDirectIo, "0x378", EPERM}, "needs root", "прямой доступ требует прав root"},
+#endif
   };
   for (const auto& c : cases) {
     const std::string english = DescribeInEnglish(c.fault);

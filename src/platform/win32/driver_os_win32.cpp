@@ -1,4 +1,4 @@
-// Driver management's operating-system calls on Windows: version, shell folders, LoadLibraryA,
+// Driver management's operating-system calls on Windows: version, WOW64, shell folders, LoadLibraryA,
 // files through the A calls, and Sleep.
 #include "platform/win32/driver_os_win32.h"
 
@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "platform/replace_file.h"
+#include "platform/win32/proc_address.h"
 #include "platform/win32/wide_text.h"
 
 namespace lunda {
@@ -17,12 +18,6 @@ using InitializeWinIoFn = std::uint8_t(WINAPI*)(const char*);
 using InstallWinIoDriverFn = std::uint8_t(WINAPI*)(const char*, bool);
 using RemoveWinIoDriverFn = std::uint8_t(WINAPI*)();
 
-template <typename Fn>
-Fn FindEntry(HMODULE module, const char* name) {
-  // Through void(*)() so the compiler accepts the cast between unrelated function types.
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 class Win32DriverLibrary : public DriverLibrary {
  public:
   explicit Win32DriverLibrary(HMODULE module) : module_(module) {}
@@ -31,13 +26,13 @@ class Win32DriverLibrary : public DriverLibrary {
   Win32DriverLibrary& operator=(const Win32DriverLibrary&) = delete;
 
   std::function<bool(const std::string&)> FindInitializeWinIo() override {
-    const auto entry = FindEntry<InitializeWinIoFn>(module_, "InitializeWinIo");
+    const auto entry = ProcAddress<InitializeWinIoFn>(module_, "InitializeWinIo");
     if (entry == nullptr) return {};
     return [entry](const std::string& sysPath) { return entry(sysPath.c_str()) != 0; };
   }
 
   std::function<bool(const std::string&, bool)> FindInstallWinIoDriver() override {
-    const auto entry = FindEntry<InstallWinIoDriverFn>(module_, "InstallWinIoDriver");
+    const auto entry = ProcAddress<InstallWinIoDriverFn>(module_, "InstallWinIoDriver");
     if (entry == nullptr) return {};
     return [entry](const std::string& sysPath, bool flag) {
       return entry(sysPath.c_str(), flag) != 0;
@@ -45,7 +40,7 @@ class Win32DriverLibrary : public DriverLibrary {
   }
 
   std::function<bool()> FindRemoveWinIoDriver() override {
-    const auto entry = FindEntry<RemoveWinIoDriverFn>(module_, "RemoveWinIoDriver");
+    const auto entry = ProcAddress<RemoveWinIoDriverFn>(module_, "RemoveWinIoDriver");
     if (entry == nullptr) return {};
     return [entry] { return entry() != 0; };
   }
@@ -83,6 +78,11 @@ std::optional<std::uint32_t> Win32DriverOs::PlatformId() {
   info.dwOSVersionInfoSize = sizeof(info);
   if (GetVersionExA(&info) == 0) return std::nullopt;
   return info.dwPlatformId;
+}
+
+bool Win32DriverOs::IsWow64Process() {
+  BOOL wow64 = FALSE;
+  return ::IsWow64Process(GetCurrentProcess(), &wow64) != 0 && wow64 != FALSE;
 }
 
 std::optional<std::string> Win32DriverOs::SpecialFolderPath(int csidl) {

@@ -9,6 +9,7 @@ namespace lunda {
 class Win32DriverOs : public DriverOs {
  public:
   std::optional<std::uint32_t> PlatformId() override;
+  bool IsWow64Process() override;
   std::optional<std::string> SpecialFolderPath(int csidl) override;
   std::unique_ptr<DriverLibrary> OpenLibrary(const std::string& path) override;
   bool CanOpenForRead(const std::string& path) override;

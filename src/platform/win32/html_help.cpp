@@ -3,15 +3,15 @@
 
 #include <windows.h>
 
+#include "platform/win32/proc_address.h"
+
 namespace lunda {
 
 HtmlHelpCall SystemHtmlHelp() {
   using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
   static const HtmlHelpW function = [] {
     HMODULE library = LoadLibraryW(L"hhctrl.ocx");
-    return library ? reinterpret_cast<HtmlHelpW>(
-                         reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))
-                   : nullptr;
+    return library ? ProcAddress<HtmlHelpW>(library, "HtmlHelpW") : nullptr;
   }();
   if (function == nullptr) return {};
   return [](void* caller, const wchar_t* file, unsigned command, std::uintptr_t data) {

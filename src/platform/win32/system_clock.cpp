@@ -3,21 +3,30 @@
 
 #include <windows.h>
 
-// Windows 10 1803 and later; older systems refuse the flag and get the plain timer, whose
-// resolution is the system timer period (1 ms while a transmission holds it there).
-#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
-#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
-#endif
+#include "platform/win32/proc_address.h"
+
+// Windows 10 1803 and later have a high-resolution waitable timer, through CreateWaitableTimerExW
+// (Vista and later), looked up at run time so that the program still starts on XP. Elsewhere the
+// plain timer serves, whose resolution is the system timer period (1 ms while a transmission
+// holds it there).
+constexpr DWORD kHighResolutionTimer = 0x00000002;  // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 
 namespace lunda {
 namespace {
 
 constexpr std::int64_t kTimerUnitsPerSecond = 10'000'000;  // a waitable timer counts 100 ns
 
+using CreateWaitableTimerExFn = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD);
+
 HANDLE CreateFinestTimer() {
-  const HANDLE timer = CreateWaitableTimerExW(
-      nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
-  return timer != nullptr ? timer : CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+  const auto createEx = ProcAddress<CreateWaitableTimerExFn>(GetModuleHandleW(L"kernel32.dll"),
+                                                             "CreateWaitableTimerExW");
+  if (createEx != nullptr) {
+    if (const HANDLE timer = createEx(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS)) {
+      return timer;
+    }
+  }
+  return CreateWaitableTimerW(nullptr, FALSE, nullptr);
 }
 
 }  // namespace
