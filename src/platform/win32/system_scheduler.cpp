@@ -1,6 +1,6 @@
 // Time-critical thread priority, and the system timer at 1 ms for the length of the raise so
 // that the waitable timer of a pause wakes within a millisecond where it has no high-resolution
-// mode (Windows 7 to 10 1709).
+// mode (XP to Windows 10 1709).
 #include "platform/system_scheduler.h"
 
 #include <windows.h>
