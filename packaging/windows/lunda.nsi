@@ -1,26 +1,30 @@
-; The Windows installer: lunda.exe, lunda-cli.exe, lunda.chm and the example algorithms into
-; Program Files, a Start-menu entry that starts in that folder (where "data" is), and the port
-; driver registered by "lunda.exe /i" after installing and unregistered by "lunda.exe /u" before
-; uninstalling. The driver's own files are not part of it: lunda expects them in place.
+; The Windows installer: the 32-bit lunda.exe, lunda-cli.exe, lunda.chm and the example
+; algorithms into Program Files (on 64-bit Windows the 32-bit one, Program Files (x86)), a
+; Start-menu entry that starts in that folder (where "data" is), and the port driver registered
+; by "lunda.exe /i" after installing and unregistered by "lunda.exe /u" before uninstalling. The
+; driver's own files are not part of it: lunda expects them in place. 64-bit Windows gives no
+; program the port, so there the driver is neither registered nor looked for.
 ; Built by the cross build's "installer" target, which defines VERSION, FILES (the generated
 ; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES) and OUTFILE.
 Unicode true
-Target amd64-unicode
+Target x86-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
+!include "x64.nsh"
 !include "${FILES}"
 
 !define PRODUCT "Программатор ЛУНДА"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\lunda"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
-; Where lunda looks for the port-I/O driver: Vilt under the common program files folder.
-!define DRIVER_FOLDER "$COMMONFILES64\Vilt"
+; Where the 32-bit lunda looks for the 32-bit port-I/O driver: Vilt under the 32-bit common
+; program files folder.
+!define DRIVER_FOLDER "$COMMONFILES32\Vilt"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\lunda"
+InstallDir "$PROGRAMFILES32\lunda"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 ShowUninstDetails show
@@ -64,6 +68,14 @@ Section
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 
+  ${If} ${RunningX64}
+    DetailPrint "64-разрядная Windows: драйвер LPT-порта здесь не работает."
+    MessageBox MB_ICONINFORMATION|MB_OK "64-разрядная Windows не даёт программам прямого доступа \
+      к LPT-порту, и драйвер LPT-порта здесь не поможет: записывать контроллер через LPT-порт можно \
+      из 32-разрядной Windows.$\r$\n$\r$\nОпробовать программу без контроллера можно с имитацией \
+      контроллера (lunda.exe --port=sim)." /SD IDOK
+    Goto driver_found
+  ${EndIf}
   ; lunda registers itself with the driver, or, without the driver's files, quietly does nothing.
   DetailPrint "Драйвер LPT-порта: lunda.exe /i"
   ExecWait '"$INSTDIR\lunda.exe" /i'
@@ -81,8 +93,10 @@ SectionEnd
 Section "Uninstall"
   ; Before the files go: lunda takes itself out of the driver's list, and the last user out
   ; removes the driver.
-  DetailPrint "Драйвер LPT-порта: lunda.exe /u"
-  ExecWait '"$INSTDIR\lunda.exe" /u'
+  ${IfNot} ${RunningX64}
+    DetailPrint "Драйвер LPT-порта: lunda.exe /u"
+    ExecWait '"$INSTDIR\lunda.exe" /u'
+  ${EndIf}
 
   SetShellVarContext all
   Delete "${SHORTCUT}"

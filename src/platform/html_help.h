@@ -24,4 +24,8 @@ inline constexpr unsigned kHhHelpContext = 0x000F;
 void ShowHtmlHelpContext(const HtmlHelpCall& help, const std::filesystem::path& file,
                          std::uint32_t contextId);
 
+// Closes every help window the viewer has open, as Microsoft asks a program to do before it ends.
+// Nothing happens where help was never shown: the viewer is not loaded just to close nothing.
+void CloseAllHtmlHelp();
+
 }  // namespace lunda

@@ -5,6 +5,7 @@
 #include "gui/app/port_driver_actions.h"
 #include "gui/app/programmer_app.h"
 #include "gui/framework/application.h"
+#include "gui/help/open_help_file.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/write/write_sequence.h"
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
               };
             },
     });
-    return app.Run(commandLine);
+    const int code = app.Run(commandLine);
+    lunda::CloseHelpFile();
+    return code;
   });
 }

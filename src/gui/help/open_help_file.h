@@ -11,4 +11,8 @@ namespace lunda {
 // the file cannot be read. Linux: the Qt help window; Windows: HTML Help.
 void OpenHelpFile(const std::filesystem::path& file, std::uint32_t contextId);
 
+// Closes the help window, if one is open; the program calls it as it ends, so that no help
+// window outlives it.
+void CloseHelpFile();
+
 }  // namespace lunda

@@ -6,9 +6,15 @@
 #include "platform/win32/proc_address.h"
 
 namespace lunda {
+namespace {
+
+using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+constexpr UINT kHhCloseAll = 0x0012;
+
+}  // namespace
 
 HtmlHelpCall SystemHtmlHelp() {
-  using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
   static const HtmlHelpW function = [] {
     HMODULE library = LoadLibraryW(L"hhctrl.ocx");
     return library ? ProcAddress<HtmlHelpW>(library, "HtmlHelpW") : nullptr;
@@ -22,6 +28,14 @@ HtmlHelpCall SystemHtmlHelp() {
 void ShowHtmlHelpContext(const HtmlHelpCall& help, const std::filesystem::path& file,
                          std::uint32_t contextId) {
   if (help) help(nullptr, file.c_str(), kHhHelpContext, contextId);
+}
+
+void CloseAllHtmlHelp() {
+  const HMODULE library = GetModuleHandleW(L"hhctrl.ocx");
+  if (library == nullptr) return;
+  if (const auto function = ProcAddress<HtmlHelpW>(library, "HtmlHelpW")) {
+    function(nullptr, nullptr, kHhCloseAll, 0);
+  }
 }
 
 }  // namespace lunda

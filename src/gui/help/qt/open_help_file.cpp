@@ -1,4 +1,4 @@
-// OpenHelpFile on Qt: one help window for the whole run, as HTML Help keeps one.
+// OpenHelpFile and CloseHelpFile on Qt: lunda's own help window.
 #include "gui/help/open_help_file.h"
 
 #include <QApplication>
@@ -27,10 +27,12 @@ void PlaceBeside(HelpWindow& help, const QWidget* asker) {
   help.move(std::max(left, screen.left()), std::clamp(frame.top(), screen.top(), lowest));
 }
 
+// One help window for the whole run, as HTML Help keeps one.
+QPointer<HelpWindow> window;
+
 }  // namespace
 
 void OpenHelpFile(const std::filesystem::path& file, std::uint32_t contextId) {
-  static QPointer<HelpWindow> window;
   if (window && window->FilePath() != file) delete window;
   const bool created = !window;
   if (created) {
@@ -48,5 +50,7 @@ void OpenHelpFile(const std::filesystem::path& file, std::uint32_t contextId) {
   window->raise();
   window->activateWindow();
 }
+
+void CloseHelpFile() { delete window; }
 
 }  // namespace lunda

@@ -9,4 +9,6 @@ void OpenHelpFile(const std::filesystem::path& file, std::uint32_t contextId) {
   ShowHtmlHelpContext(SystemHtmlHelp(), file, contextId);
 }
 
+void CloseHelpFile() { CloseAllHtmlHelp(); }
+
 }  // namespace lunda
