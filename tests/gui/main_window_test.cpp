@@ -148,6 +148,7 @@ TEST(MainWindowTest, ManyEqualRowsAndAHugeDescriptionLeaveAWorkingWindow) {
   AddAlgorithm(w.catalogue, "big", "big.bin", huge);
   w.Open();
   EXPECT_EQ(w.dialog->GetFocusId(), kIdAlgorithmList);
+  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdAlgorithmList));  // by mouse too
   Press(Key::kDown);
   EXPECT_EQ(w.Description(), "второй");
   Press(Key::kEnter);
