@@ -30,8 +30,7 @@ constexpr char kListFullText[] = "Список программ, использ�
 constexpr char kListKeptText[] = "\nФайл оставлен без изменений.";
 constexpr char kListUnwrittenText[] =
     "Не могу записать список программ, использующих драйвер LPT-порта:\n";
-constexpr char kListRightsText[] =
-    "\nЗапустите программу с тем же ключом от имени администратора.";
+constexpr char kListRightsText[] = "\nЗапустите программу с тем же ключом от имени администратора.";
 
 constexpr int kDriverAttempts = 5;
 constexpr std::chrono::milliseconds kRetryPause{200};

@@ -33,9 +33,9 @@ constexpr char kUnwritten[] = "Не могу записать список пр�
 constexpr char k64Bit[] = "\n64-разрядная Windows не даёт программам прямого доступа";
 
 // How the machine differs from one with the driver files in place on the NT family: kBare is a
-// library without the entry points, kNoRead a list that cannot be opened.
-enum class Setup {
-  kNt, kNineX, kNoVersion, kNoLibrary, kBare, kNoDll, kNoSys, kNoRead, kReadOnly, kWow64 };
+// library without the entry points, kNoRead a list that cannot be opened, kNoWrite one that cannot
+// be written.
+enum class Setup { kNt, kNineX, kNoVer, kNoLib, kBare, kNoDll, kNoSys, kNoRead, kNoWrite, kWow64 };
 enum class Action { kLoad, kInstall, kRemove };
 
 TEST(GetDriverFolder, FallsBackFromCommonFilesToProgramFilesToAFixedPath) {
@@ -74,13 +74,13 @@ TEST_P(PortDriverTest, RetriesReportsAndKeepsTheListWhole) {
   if (c.before) os.files[kList] = *c.before;
   os.script = c.script;
   if (c.setup == Setup::kNineX) os.platformId = 1;
-  if (c.setup == Setup::kNoVersion) os.platformId = std::nullopt;
-  if (c.setup == Setup::kNoLibrary) os.loadableLibraries.clear();
+  if (c.setup == Setup::kNoVer) os.platformId = std::nullopt;
+  if (c.setup == Setup::kNoLib) os.loadableLibraries.clear();
   if (c.setup == Setup::kBare) os.exportsEntryPoints = false;
   if (c.setup == Setup::kNoDll) os.files.erase(kDll);
   if (c.setup == Setup::kNoSys) os.files.erase(kSys);
   if (c.setup == Setup::kNoRead) os.unreadableFiles.insert(kList);
-  if (c.setup == Setup::kReadOnly) os.readOnlyFiles.insert(kList);
+  if (c.setup == Setup::kNoWrite) os.readOnlyFiles.insert(kList);
   os.wow64 = c.setup == Setup::kWow64;
   FakeClock clock;
   RecordingPort port(clock);
@@ -145,15 +145,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Case{"LoadThirdTry", kLoad, kNt, "001", true, ""},
         Case{"LoadFiveFailures", kLoad, kNt, "00000", false, kInitFailed},
-        Case{"LoadNoLibrary", kLoad, Setup::kNoLibrary, "", false, kLoadFailed},
+        Case{"LoadNoLibrary", kLoad, Setup::kNoLib, "", false, kLoadFailed},
         Case{"LoadNoEntryPoint", kLoad, Setup::kBare, "", false, kInitFailed},
         Case{"LoadNineXOnlyTestsThePort", kLoad, kNineX, "", true, ""},
-        Case{"LoadVersionUnknownIsNt", kLoad, Setup::kNoVersion, "1", true, ""},
+        Case{"LoadVersionUnknownIsNt", kLoad, Setup::kNoVer, "1", true, ""},
         Case{"PortReadsOtherBits", kLoad, kNt, "1", false, kPortAccess, {}, {}, 0xEB},
         Case{"PortReadsD2Only", kLoad, kNt, "1", true, "", {}, {}, 0x04},
         Case{"NineXReadFails", kLoad, kNineX, "", false, kReadFailedText, {}, {}, 0, kReadFailed},
         Case{"PortRefused", kLoad, kNt, "1", false, kRefusedText, {}, {}, {}, kRefused},
-        Case{"Wow64LoadSays64Bit", kLoad, kWow64, "00000", false, std::string("Не могу загрузить драйвер LPT-порта.") + k64Bit},
+        Case{"Wow64LoadSays64Bit", kLoad, kWow64, "00000", false,
+             std::string("Не могу загрузить драйвер LPT-порта.") + k64Bit},
         Case{"Wow64InstallSays64Bit", kInstall, kWow64, "00000", false,
              std::string("Не могу установить драйвер LPT-порта") + k64Bit, L({5}), L({5})},
         Case{"NoList", kInstall, kNt, "1", true, "", {}, kOwn},
@@ -168,10 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Unreadable", kInstall, Setup::kNoRead, "", false, kBrokenList, L({5}), L({5})},
         Case{"CountCutShort", kInstall, kNt, "", false, kBrokenList, Bytes{1, 0, 0},
              Bytes{1, 0, 0}},
-        Case{"ReadOnlyReported", kInstall, Setup::kReadOnly, "1", false, kUnwritten, L({5}),
-             L({5})},
-        Case{"RemoveReadOnlyReported", kRemove, Setup::kReadOnly, "", false, kUnwritten,
-             L({1, 5}), L({1, 5})},
+        Case{"ReadOnlyReported", kInstall, Setup::kNoWrite, "1", false, kUnwritten, L({5}), L({5})},
+        Case{"RemoveReadOnlyReported", kRemove, Setup::kNoWrite, "", false, kUnwritten, L({1, 5}),
+             L({1, 5})},
         Case{"CountOverRoom", kInstall, kNt, "", false, kBrokenList, Corrupt(1025, 1025),
              Corrupt(1025, 1025)},
         Case{"InstallTruncated", kInstall, kNt, "", false, kBrokenList, Corrupt(3, 2),
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LastUserFourthTry", kRemove, kNt, "0001", true, "", kOwn, {}},
         Case{"RemoveFiveFailures", kRemove, kNt, "00000", false,
              "Не могу удалить драйвер LPT-порта", kOwn, kOwn},
-        Case{"RemoveNoLibrary", kRemove, Setup::kNoLibrary, "", false, "", kOwn, kOwn},
+        Case{"RemoveNoLibrary", kRemove, Setup::kNoLib, "", false, "", kOwn, kOwn},
         Case{"RemoveTruncated", kRemove, kNt, "", false, kBrokenList, Corrupt(2, 1),
              Corrupt(2, 1)}),
     [](const auto& info) { return std::string(info.param.name); });

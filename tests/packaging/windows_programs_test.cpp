@@ -75,8 +75,8 @@ TEST(WindowsPrograms, EndOnTheDirectPortWithTheirMessageAndExitCode1) {
   said << std::ifstream("port_access.txt").rdbuf();
   EXPECT_NE(said.str().find(expected), std::string::npos) << said.str();
 
-  const auto [box, code] = RunLundaAnsweringItsBox(L"\"" + Utf8ToWide(LUNDA_GUI) +
-                                                    L"\" --port=io:0x378 --data=" + data);
+  const auto [box, code] =
+      RunLundaAnsweringItsBox(L"\"" + Utf8ToWide(LUNDA_GUI) + L"\" --port=io:0x378 --data=" + data);
   EXPECT_NE(box.find(expected), std::string::npos) << box;
   EXPECT_EQ(code, 1u);
   for (const char* name : {"\\WinIo.dll", "\\WinIo.sys"}) DeleteFileA((folder + name).c_str());

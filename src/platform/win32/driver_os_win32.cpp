@@ -1,5 +1,5 @@
-// Driver management's operating-system calls on Windows: version, WOW64, shell folders, LoadLibraryA,
-// files through the A calls, and Sleep.
+// Driver management's operating-system calls on Windows: version, WOW64, shell folders,
+// LoadLibraryA, files through the A calls, and Sleep.
 #include "platform/win32/driver_os_win32.h"
 
 #include <windows.h>

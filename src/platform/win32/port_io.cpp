@@ -4,11 +4,11 @@
 // The guard is a vectored exception handler that recognises a fault of exactly these two
 // instructions, steps over the instruction and reports the refusal in ECX, which the routine
 // returns. Any other fault goes on to the system as before.
+#include "platform/port_io.h"
+
 #include <windows.h>
 
 #include <cerrno>
-
-#include "platform/port_io.h"
 
 #if !defined(__i386__)
 #error "The guarded port instructions are written for 32-bit x86."

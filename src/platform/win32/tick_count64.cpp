@@ -30,8 +30,8 @@ std::atomic<TickCount64Fn> found{nullptr};
 ULONGLONG WINAPI TickCount64() {
   TickCount64Fn function = found.load(std::memory_order_relaxed);
   if (function == nullptr) {
-    function = lunda::ProcAddress<TickCount64Fn>(GetModuleHandleW(L"kernel32.dll"),
-                                                 "GetTickCount64");
+    function =
+        lunda::ProcAddress<TickCount64Fn>(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64");
     if (function == nullptr) function = CounterMilliseconds;
     found.store(function, std::memory_order_relaxed);
   }
