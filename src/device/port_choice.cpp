@@ -2,9 +2,12 @@
 #include "device/port_choice.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 #include "device/direct_io_port.h"
+#include "device/ftdi_port.h"
 #include "device/ppdev_port.h"
 #include "platform/ppdev.h"
 
@@ -12,7 +15,9 @@ namespace lunda {
 namespace {
 
 constexpr std::string_view kIoPrefix = "io:";
-constexpr std::string_view kChoices = "use sim, a device such as /dev/parport0, or io:0x378";
+constexpr std::string_view kFtdi = "ftdi";
+constexpr std::string_view kChoices =
+    "use sim, a device such as /dev/parport0, io:0x378, or ftdi[:SERIAL|:INDEX]";
 
 bool ParseAddress(std::string_view text, std::uint16_t& address) {
   int base = 10;
@@ -53,12 +58,34 @@ bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& err
     choice = PortChoice{PortChoice::Kind::kDirectIo, {}, address};
     return true;
   }
+  if (text == kFtdi || (text.starts_with("ftdi:") && text.size() > kFtdi.size() + 1)) {
+    const std::string_view selector = text.substr(std::min(text.size(), kFtdi.size() + 1));
+    choice = PortChoice{PortChoice::Kind::kFtdi, std::string(selector), 0};
+    return true;
+  }
   if (text.starts_with("/")) {
     choice = PortChoice{PortChoice::Kind::kDevice, std::string(text), 0};
     return true;
   }
   error = "unknown port '" + std::string(text) + "': " + std::string(kChoices);
   return false;
+}
+
+std::string PortChoiceText(const PortChoice& choice) {
+  switch (choice.kind) {
+    case PortChoice::Kind::kSimulated:
+      return "sim";
+    case PortChoice::Kind::kDevice:
+      return choice.device;
+    case PortChoice::Kind::kDirectIo: {
+      char text[16];
+      std::snprintf(text, sizeof text, "io:0x%X", static_cast<unsigned>(choice.address));
+      return text;
+    }
+    case PortChoice::Kind::kFtdi:
+      return choice.device.empty() ? std::string(kFtdi) : std::string(kFtdi) + ":" + choice.device;
+  }
+  return {};
 }
 
 bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFault& fault) {
@@ -79,6 +106,9 @@ bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFa
       break;
     case PortChoice::Kind::kDirectIo:
       opened.port = DirectIoPort::Open(choice.address, fault);
+      break;
+    case PortChoice::Kind::kFtdi:
+      opened.port = FtdiPort::Open(SystemFtdi(), choice.device, PortChoiceText(choice), clock, fault);
       break;
   }
   return opened.port != nullptr;

@@ -15,9 +15,10 @@
 namespace lunda {
 
 struct PortChoice {
-  enum class Kind { kSimulated, kDevice, kDirectIo };
+  enum class Kind { kSimulated, kDevice, kDirectIo, kFtdi };
   Kind kind = Kind::kSimulated;
-  std::string device;         // kDevice: the path, e.g. /dev/parport0
+  std::string device;         // kDevice: the path, e.g. /dev/parport0; kFtdi: serial or index
+
   std::uint16_t address = 0;  // kDirectIo
 
   friend bool operator==(const PortChoice&, const PortChoice&) = default;
@@ -26,9 +27,13 @@ struct PortChoice {
 // "/dev/parport0" on Linux, "io:0x378" elsewhere: the first parallel port.
 [[nodiscard]] std::string_view DefaultPortText();
 
-// "sim", a device path ("/dev/parport0"), or "io:ADDRESS" with ADDRESS in hex (0x378) or
-// decimal, 1 to 0xFFFF. False, with what was wrong and what would do, for anything else.
+// "sim", a device path ("/dev/parport0"), "io:ADDRESS" with ADDRESS in hex (0x378) or decimal, 1
+// to 0xFFFF, or a USB adapter: "ftdi" (the first that can), "ftdi:SERIAL" or "ftdi:INDEX". False,
+// with what was wrong and what would do, for anything else.
 [[nodiscard]] bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& error);
+
+// The choice as ParsePortChoice takes it: "sim", "io:0x378", "ftdi:FT1234", ...
+[[nodiscard]] std::string PortChoiceText(const PortChoice& choice);
 
 struct OpenedPort {
   std::unique_ptr<Port> port;
