@@ -108,9 +108,15 @@ bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFa
       opened.port = DirectIoPort::Open(choice.address, fault);
       break;
     case PortChoice::Kind::kFtdi:
-      opened.port = FtdiPort::Open(SystemFtdi(), choice.device, PortChoiceText(choice), clock, fault);
-      break;
+      return OpenFtdiPort(SystemFtdi(), choice, clock, opened, fault);
   }
+  return opened.port != nullptr;
+}
+
+bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock,
+                  OpenedPort& opened, PortFault& fault) {
+  opened = OpenedPort{};
+  opened.port = FtdiPort::Open(library, choice.device, PortChoiceText(choice), clock, fault);
   return opened.port != nullptr;
 }
 

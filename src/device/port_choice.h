@@ -11,6 +11,7 @@
 #include "device/simulated_controller.h"
 #include "device/waveform_recorder.h"
 #include "platform/clock.h"
+#include "platform/ftdi.h"
 
 namespace lunda {
 
@@ -45,6 +46,10 @@ struct OpenedPort {
 // simulator and must outlive the port.
 [[nodiscard]] bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened,
                             PortFault& fault);
+
+// OpenPort's way to a USB adapter, through library (the system's, or a fake chip).
+[[nodiscard]] bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock,
+                                OpenedPort& opened, PortFault& fault);
 
 // Wraps the opened port in a WaveformRecorder writing to path, which clock times; false, with
 // error and the port closed, when the file cannot be created.

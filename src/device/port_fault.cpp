@@ -108,7 +108,7 @@ const Wording& FindWording(const PortFault& fault) {
   const Wording* general = nullptr;
   for (const Wording& wording : kWordings) {
     if (wording.step != fault.step) continue;
-    if (wording.code == RowCode(fault.code)) return wording;
+    if (wording.code == fault.code || wording.code == RowCode(fault.code)) return wording;
     if (wording.code == 0) general = &wording;
   }
   return *general;  // every step has its row for code 0

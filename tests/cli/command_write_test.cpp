@@ -7,6 +7,7 @@
 
 #include "cli_fixture.h"
 #include "tests/device/fake_driver_os.h"
+#include "tests/device/fake_ftdi.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -109,6 +110,60 @@ TEST_F(CliTest, NothingButThePortTestReachesAPortThatIsNotReady) {
     EXPECT_TRUE(err.str().starts_with(errStart)) << err.str();
     EXPECT_EQ(os.libraryLoads, std::string_view(port).starts_with("io:") ? 1 : 0) << port;
     EXPECT_EQ(portWrites.size() > 1, exitCode == kExitOk);
+  }
+}
+
+PortOpener FtdiOpener(FakeFtdi& ftdi) {
+  return [&ftdi](const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFault& fault) {
+    return OpenFtdiPort(ftdi, choice, clock, opened, fault);
+  };
+}
+
+// Through a USB adapter the controller decodes exactly the bytes of image, every step long
+// enough, and the adapter is closed afterwards.
+TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
+  FakeFtdi ftdi(clock);
+  std::ostringstream err;
+  ASSERT_EQ(Write({"--port=ftdi"}, err, {.openPort = FtdiOpener(ftdi)}), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("5120 bytes to ftdi"), std::string::npos) << out.str();
+  EXPECT_EQ(ftdi.open, 0);
+  const TransferReport report = DecodeClocked(ftdi.chip->clocked, clock.Frequency());
+  EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
+  ASSERT_EQ(Run("image 0 --date 2026-12-06 --output @b.bin").code, 0);
+  const std::string expected = dir.Read("b.bin");
+  EXPECT_TRUE(report.bytes == std::vector<std::uint8_t>(expected.begin(), expected.end()));
+}
+
+// Each way a USB adapter fails has its own message and exit code 1, and leaves it closed.
+TEST_F(CliTest, AFailingFtdiAdapterIsNamedAndReleased) {
+  const struct {
+    const char* port;
+    std::function<void(FakeFtdi&)> arrange;
+    const char* message;
+  } cases[] = {
+      {"ftdi", [](FakeFtdi& f) { f.adapters.clear(); }, "no USB adapter ftdi found"},
+      {"ftdi:XYZ", [](FakeFtdi&) {}, "no USB adapter ftdi:XYZ found"},
+      {"ftdi:0", [](FakeFtdi& f) { f.adapters = {{FtdiChip::kFt232R, "A"}}; },
+       "has an FT232R/FT245R chip"},
+      {"ftdi", [](FakeFtdi& f) { f.openFails = {EBUSY, "LIBUSB_ERROR_BUSY"}; }, "is busy"},
+      {"ftdi", [](FakeFtdi& f) { f.failAfter = 100'000; },
+       "was unplugged (LIBUSB_ERROR_NO_DEVICE); the controller got 1720 of 5120"},
+      {"ftdi",
+       [](FakeFtdi& f) {
+         f.failAfter = 100'000;
+         f.failure = {ETIMEDOUT, "LIBUSB_ERROR_TIMEOUT"};
+       },
+       "stopped taking data"},
+      {"ftdi", [](FakeFtdi& f) { f.rateInThousandths = 1050; },
+       "samples/s instead of 9998, more than 1 % off"},
+  };
+  for (const auto& c : cases) {
+    FakeFtdi ftdi(clock);
+    c.arrange(ftdi);
+    std::ostringstream err;
+    EXPECT_EQ(Write({"--port", c.port}, err, {.openPort = FtdiOpener(ftdi)}), kExitFailure);
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    EXPECT_EQ(ftdi.open, 0) << c.message;
   }
 }
 

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <optional>
 
+#include "device/bit_stream_decoder.h"
 #include "device/ftdi_port.h"
+#include "device/lpt_transmitter.h"
 #include "platform/ftdi.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/ftdi_chip_model.h"
@@ -79,5 +81,13 @@ class FakeFtdi final : public FtdiLibrary {
 
   FakeClock& clock;
 };
+
+// What a controller on the chip's pins makes of every sample it clocked out.
+inline TransferReport DecodeClocked(const std::vector<ClockedSample>& clocked,
+                                    std::int64_t frequency) {
+  BitStreamDecoder decoder(frequency, TimeUnitTicks(frequency));
+  for (const ClockedSample& sample : clocked) decoder.Feed(sample.time, sample.value);
+  return decoder.Result(clocked.empty() ? 0 : clocked.back().time);
+}
 
 }  // namespace lunda

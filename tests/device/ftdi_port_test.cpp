@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "device/bit_stream_decoder.h"
-#include "device/lpt_transmitter.h"
 #include "tests/device/fake_ftdi.h"
 #include "tests/device/fake_scheduler.h"
 
@@ -61,9 +59,7 @@ TEST(FtdiPortTest, AWriteIsTheBitTableOneSampleAT) {
   // 100.0208 us a sample on a 10 MHz clock: 1000 or 1001 ticks between neighbours, never more.
   for (auto it = first + 1; it != last; ++it) ASSERT_LE(it->time - (it - 1)->time, 1001);
 
-  BitStreamDecoder decoder(clock.Frequency(), TimeUnitTicks(clock.Frequency()));
-  for (auto it = first; it != clocked.end(); ++it) decoder.Feed(it->time, it->value);
-  const TransferReport report = decoder.Result(clocked.back().time);
+  const TransferReport report = DecodeClocked(clocked, clock.Frequency());
   EXPECT_TRUE(report.bytes == algorithm.image);
   EXPECT_EQ(report.violationCount, 0u);
   EXPECT_GE(report.shortestStepRatio, 1.0);
