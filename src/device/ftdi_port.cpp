@@ -49,8 +49,9 @@ const ChipFacts& FactsOf(FtdiChip chip) {
 std::optional<std::size_t> FindAdapter(const std::vector<FtdiAdapter>& adapters,
                                        std::string_view selector) {
   if (selector.empty()) {
+    // A busy adapter hides its chip; it may be the one meant, and opening it says it is busy.
     const auto found = std::find_if(adapters.begin(), adapters.end(), [](const FtdiAdapter& a) {
-      return FtdiChipHoldsTime(a.chip);
+      return FtdiChipHoldsTime(a.chip) || a.busy;
     });
     // With none that can, the first is named in the refusal.
     if (found != adapters.end()) return static_cast<std::size_t>(found - adapters.begin());
@@ -91,6 +92,10 @@ std::unique_ptr<FtdiPort> FtdiPort::Open(FtdiLibrary& library, std::string_view 
     return nullptr;
   }
   const FtdiChip chip = adapters[*position].chip;
+  if (adapters[*position].busy) {
+    fault = {Step::kAdapterOpen, port, EBUSY, "open in another program"};
+    return nullptr;
+  }
   if (!FtdiChipHoldsTime(chip)) {
     fault = {Step::kAdapterChip, port, EINVAL, std::string(FtdiChipName(chip))};
     return nullptr;

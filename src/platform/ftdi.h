@@ -32,6 +32,9 @@ struct FtdiStatus {
 struct FtdiAdapter {
   FtdiChip chip = FtdiChip::kUnknown;
   std::string serial;  // the USB serial number; empty when it cannot be read
+  // Known to be open in another program, which hides its chip (D2XX tells; libftdi finds out
+  // only on opening it).
+  bool busy = false;
 };
 
 // An opened adapter, its first channel (A) in asynchronous bit-bang mode once asked; destroying

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <numeric>
 #include <span>
 #include <vector>
 
@@ -24,8 +25,9 @@ class FtdiChipModel {
                 std::int64_t rateDenominator)
       : frequency(frequency),
         bufferSamples(bufferSamples),
-        numerator(rateNumerator),
-        denominator(rateDenominator) {}
+        // Reduced, so that a tick's time stays within 64 bits for any write's length.
+        numerator(rateNumerator / std::gcd(rateNumerator, rateDenominator)),
+        denominator(rateDenominator / std::gcd(rateNumerator, rateDenominator)) {}
 
   // Clocks out every sample whose tick has come by now.
   void DrainUntil(std::int64_t now) {

@@ -43,13 +43,13 @@ TEST(FtdiPortTest, AWriteIsTheBitTableOneSampleAT) {
     const std::unique_ptr<FtdiPort> port = FtdiPort::Open(ftdi, "", "ftdi", clock, fault);
     ASSERT_TRUE(port);
     ASSERT_EQ(LptTransmitter(*port, clock, scheduler).TransmitThreadProc(&job), kTransmitDone);
-    EXPECT_EQ(ftdi.open, 1);
+    EXPECT_EQ(ftdi.OpenCount(), 1);
   }
-  EXPECT_EQ(ftdi.open, 0);
-  EXPECT_EQ(ftdi.divisor, kFtdiDivisor);
+  EXPECT_EQ(ftdi.OpenCount(), 0);
+  EXPECT_EQ(ftdi.Divisor(), kFtdiDivisor);
   EXPECT_EQ(job.bytesSent.load(), kImageSize);
 
-  const std::vector<ClockedSample>& clocked = ftdi.chip->clocked;
+  const std::vector<ClockedSample>& clocked = ftdi.Clocked();
   const auto framed = [](const ClockedSample& s) { return (s.value & kFrameBit) != 0; };
   const auto first = std::find_if(clocked.begin(), clocked.end(), framed);
   const auto last = std::find_if(clocked.rbegin(), clocked.rend(), framed).base();

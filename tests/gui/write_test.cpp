@@ -236,7 +236,7 @@ TEST(WriteSequenceTest, AWriteThroughAUsbAdapter) {
     script.Then(AcceptDate(picked)).Then(PressOk).Then([](CDialog&) {});
     RunWriteSequence({*port, rig.clock, rig.scheduler}, *rig.algorithm, nullptr);
     EXPECT_EQ(script.seen, (std::vector<int>{kDate, kPrepare, kWrite}));
-    const TransferReport report = DecodeClocked(ftdi.chip->clocked, rig.clock.Frequency());
+    const TransferReport report = DecodeClocked(ftdi.Clocked(), rig.clock.Frequency());
     if (c.box.empty()) {
       EXPECT_TRUE(rig.recorder.boxes.empty());
       EXPECT_TRUE(report.bytes == rig.algorithm->image);
