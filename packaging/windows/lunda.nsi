@@ -15,6 +15,8 @@ RequestExecutionLevel admin
 !define PRODUCT "Программатор ЛУНДА"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\lunda"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+; The same program on a USB adapter with an FTDI chip instead of the parallel port.
+!define USB_SHORTCUT "$SMPROGRAMS\ЛУНДА (USB-адаптер).lnk"
 ; Where lunda looks for the port-I/O driver: Vilt under the common program files folder.
 !define DRIVER_FOLDER "$COMMONFILES64\Vilt"
 
@@ -54,6 +56,8 @@ Section
   SetOutPath "$INSTDIR"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\lunda.exe" "" "$INSTDIR\lunda.exe" 0 SW_SHOWNORMAL "" \
     "Параметры алгоритмов контроллеров ЛУНДА и их запись через LPT-порт"
+  CreateShortCut "${USB_SHORTCUT}" "$INSTDIR\lunda.exe" "--port=ftdi" "$INSTDIR\lunda.exe" 0 \
+    SW_SHOWNORMAL "" "Запись алгоритмов в контроллеры ЛУНДА через USB-адаптер на микросхеме FTDI"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -86,6 +90,7 @@ Section "Uninstall"
 
   SetShellVarContext all
   Delete "${SHORTCUT}"
+  Delete "${USB_SHORTCUT}"
   !insertmacro LUNDA_REMOVE_FILES
   Delete "$INSTDIR\uninstall.exe"
   ; Only when empty: algorithms the user added to "data" stay.
