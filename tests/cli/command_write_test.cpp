@@ -119,8 +119,8 @@ PortOpener FtdiOpener(FakeFtdi& ftdi) {
   };
 }
 
-// Through a USB adapter the controller decodes exactly the bytes of image, every step long
-// enough, and the adapter is closed afterwards.
+// Through a USB adapter the controller decodes exactly the bytes of image, from a stream that is
+// the bit table sample by sample, and the adapter is closed afterwards.
 TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
   FakeFtdi ftdi(clock);
   std::ostringstream err;
@@ -130,36 +130,36 @@ TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
   const TransferReport report = DecodeClocked(ftdi.Clocked(), clock.Frequency());
   EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
   ASSERT_EQ(Run("image 0 --date 2026-12-06 --output @b.bin").code, 0);
-  const std::string expected = dir.Read("b.bin");
-  EXPECT_TRUE(report.bytes == std::vector<std::uint8_t>(expected.begin(), expected.end()));
+  const std::string image = dir.Read("b.bin");
+  EXPECT_TRUE(report.bytes == std::vector<std::uint8_t>(image.begin(), image.end()));
+  EXPECT_TRUE(ClockedStream(ftdi.Clocked()) == ExpectedStream(report.bytes));
 }
 
-// Each way a USB adapter fails has its own message and exit code 1, and leaves it closed.
+// Each way a USB adapter fails has its own message and exit code 1, and leaves it closed. The
+// stand-in is set up in D2XX's terms.
 TEST_F(CliTest, AFailingFtdiAdapterIsNamedAndReleased) {
   const struct {
     const char* port;
-    std::function<void(FakeFtdi&)> arrange;
+    std::function<void(StandInSetup&)> arrange;
     const char* message;
   } cases[] = {
-      {"ftdi", [](FakeFtdi& f) { f.adapters.clear(); }, "no USB adapter ftdi found"},
-      {"ftdi:XYZ", [](FakeFtdi&) {}, "no USB adapter ftdi:XYZ found"},
-      {"ftdi:0", [](FakeFtdi& f) { f.adapters = {{FtdiChip::kFt232R, "A"}}; },
-       "has an FT232R/FT245R chip"},
-      {"ftdi", [](FakeFtdi& f) { f.openFails = {EBUSY, "LIBUSB_ERROR_BUSY"}; }, "is busy"},
-      {"ftdi", [](FakeFtdi& f) { f.failAfter = 100'000; },
-       "was unplugged"},
+      {"ftdi", [](StandInSetup& s) { s.adapters = 0; }, "no USB adapter ftdi found"},
+      {"ftdi:XYZ", [](StandInSetup&) {}, "no USB adapter ftdi:XYZ found"},
+      {"ftdi:0", [](StandInSetup& s) { s.type = 5; }, "has an FT232R/FT245R chip"},
+      {"ftdi", [](StandInSetup& s) { s.openStatus = 3; }, "is busy"},  // FT_DEVICE_NOT_OPENED
+      {"ftdi", [](StandInSetup& s) { s.failAfter = 100'000; }, "was unplugged"},
       {"ftdi",
-       [](FakeFtdi& f) {
-         f.failAfter = 100'000;
-         f.failure = {ETIMEDOUT, "LIBUSB_ERROR_TIMEOUT"};
+       [](StandInSetup& s) {
+         s.failAfter = 100'000;
+         s.failStatus = 0;
        },
        "stopped taking data"},
-      {"ftdi", [](FakeFtdi& f) { f.rateInThousandths = 1050; },
+      {"ftdi", [](StandInSetup& s) { s.rateInThousandths = 1050; },
        "samples/s instead of 9998, more than 1 % off"},
   };
   for (const auto& c : cases) {
     FakeFtdi ftdi(clock);
-    c.arrange(ftdi);
+    c.arrange(ftdi.setup);
     std::ostringstream err;
     EXPECT_EQ(Write({"--port", c.port}, err, {.openPort = FtdiOpener(ftdi)}), kExitFailure);
     EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();

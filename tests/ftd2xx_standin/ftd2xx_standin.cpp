@@ -1,27 +1,28 @@
 // A stand-in for FTDI's ftd2xx.dll: the entry points lunda calls, over one FtdiChipModel that
-// drains on the test's clock, set up and read back through the StandIn exports.
-#include <windows.h>
+// drains on the test's clock, set up and read back through the StandIn functions. On Windows it
+// is a DLL that lunda's own loader finds beside the tests; elsewhere the tests link it and hand
+// its functions to the D2XX code directly.
+#include "tests/ftd2xx_standin/ftd2xx_standin.h"
 
 #include <algorithm>
 #include <cstring>
-#include <chrono>
 #include <optional>
-
-#include "tests/device/ftdi_standin_api.h"
 
 namespace {
 
 using lunda::ClockedSample;
+using lunda::D2xxHandle;
+using lunda::D2xxStatus;
 using lunda::FtdiChipModel;
 using lunda::StandInSetup;
 
-constexpr ULONG kOk = 0;
-constexpr ULONG kInvalidParameter = 6;
+constexpr D2xxStatus kOk = 0;
+constexpr D2xxStatus kDeviceNotFound = 2;
+constexpr D2xxStatus kInvalidParameter = 6;
 
 StandInSetup setup;
 std::optional<FtdiChipModel> chip;
 int openCount = 0;
-int divisor = -1;
 std::int64_t taken = 0;
 
 std::int64_t Now() { return setup.now(setup.clock); }
@@ -30,15 +31,16 @@ std::int64_t Now() { return setup.now(setup.clock); }
 
 extern "C" {
 
-__declspec(dllexport) ULONG WINAPI FT_CreateDeviceInfoList(DWORD* count) {
-  *count = static_cast<DWORD>(setup.adapters);
+D2xxStatus STANDIN_ENTRY FT_CreateDeviceInfoList(unsigned long* count) {
+  *count = static_cast<unsigned long>(setup.adapters);
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_GetDeviceInfoDetail(DWORD index, DWORD* flags, DWORD* type,
-                                                          DWORD* id, DWORD* location, void* serial,
-                                                          void* description, void** handle) {
-  if (index >= static_cast<DWORD>(setup.adapters)) return kInvalidParameter;
+D2xxStatus STANDIN_ENTRY FT_GetDeviceInfoDetail(unsigned long index, unsigned long* flags,
+                                                unsigned long* type, unsigned long* id,
+                                                unsigned long* location, void* serial,
+                                                void* description, D2xxHandle* handle) {
+  if (index >= static_cast<unsigned long>(setup.adapters)) return kInvalidParameter;
   // D2XX tells nothing but the flag of a device another process holds.
   const bool busy = setup.openStatus != kOk;
   *flags = busy ? 1 : 0;
@@ -51,8 +53,8 @@ __declspec(dllexport) ULONG WINAPI FT_GetDeviceInfoDetail(DWORD index, DWORD* fl
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_Open(int index, void** handle) {
-  if (index >= setup.adapters) return 2;  // FT_DEVICE_NOT_FOUND
+D2xxStatus STANDIN_ENTRY FT_Open(int index, D2xxHandle* handle) {
+  if (index >= setup.adapters) return kDeviceNotFound;
   if (setup.openStatus != kOk) return setup.openStatus;
   ++openCount;
   taken = 0;
@@ -60,26 +62,28 @@ __declspec(dllexport) ULONG WINAPI FT_Open(int index, void** handle) {
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_Close(void*) {
+// The chip goes on clocking out what it holds.
+D2xxStatus STANDIN_ENTRY FT_Close(D2xxHandle) {
   if (chip) chip->DrainUntil(Now());
   --openCount;
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_SetDivisor(void*, USHORT value) {
-  divisor = value;
+// Bit-bang clocks at 16 times the baud rate that the divisor sets on the 3 MHz reference.
+D2xxStatus STANDIN_ENTRY FT_SetDivisor(D2xxHandle, unsigned short value) {
   chip.emplace(setup.frequency, setup.bufferSamples, 48'000'000LL * setup.rateInThousandths,
                1000LL * value);
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_SetTimeouts(void*, ULONG, ULONG) { return kOk; }
+D2xxStatus STANDIN_ENTRY FT_SetTimeouts(D2xxHandle, unsigned long, unsigned long) { return kOk; }
 
-__declspec(dllexport) ULONG WINAPI FT_SetBitMode(void*, UCHAR, UCHAR) { return kOk; }
+D2xxStatus STANDIN_ENTRY FT_SetBitMode(D2xxHandle, unsigned char, unsigned char) { return kOk; }
 
-__declspec(dllexport) ULONG WINAPI FT_Write(void*, void* buffer, DWORD size, DWORD* written) {
+D2xxStatus STANDIN_ENTRY FT_Write(D2xxHandle, void* buffer, unsigned long size,
+                                  unsigned long* written) {
   *written = 0;
-  if (setup.failAfter >= 0 && taken + size > setup.failAfter) {
+  if (setup.failAfter >= 0 && taken + static_cast<std::int64_t>(size) > setup.failAfter) {
     if (setup.failStatus != kOk) return setup.failStatus;
     setup.sleepUntil(setup.clock, Now() + 5 * setup.frequency);  // the write time-out
     return kOk;
@@ -91,25 +95,30 @@ __declspec(dllexport) ULONG WINAPI FT_Write(void*, void* buffer, DWORD size, DWO
   return kOk;
 }
 
-__declspec(dllexport) ULONG WINAPI FT_GetBitMode(void*, UCHAR* pins) {
+D2xxStatus STANDIN_ENTRY FT_GetBitMode(D2xxHandle, unsigned char* pins) {
   *pins = chip->Pins(Now());
   return kOk;
 }
 
-__declspec(dllexport) void StandInSetUp(const StandInSetup* given) {
+STANDIN_EXPORT void StandInSetUp(const StandInSetup* given) {
   setup = *given;
   chip.reset();
-  divisor = -1;
 }
 
-__declspec(dllexport) int StandInOpenCount() { return openCount; }
+STANDIN_EXPORT int StandInOpenCount() { return openCount; }
 
-__declspec(dllexport) int StandInDivisor() { return divisor; }
-
-__declspec(dllexport) std::size_t StandInClocked(ClockedSample* samples, std::size_t room) {
+STANDIN_EXPORT std::size_t StandInClocked(ClockedSample* samples, std::size_t room) {
   if (!chip) return 0;
   std::copy_n(chip->clocked.begin(), std::min(room, chip->clocked.size()), samples);
   return chip->clocked.size();
 }
 
 }  // extern "C"
+
+#ifndef _WIN32
+lunda::FtdiStatus lunda::LinkStandIn(D2xxEntries& entries) {
+  entries = {FT_CreateDeviceInfoList, FT_GetDeviceInfoDetail, FT_Open,  FT_Close, FT_SetBitMode,
+             FT_SetDivisor,           FT_SetTimeouts,         FT_Write, FT_GetBitMode};
+  return {};
+}
+#endif

@@ -216,19 +216,19 @@ TEST(WriteSequenceTest, AFailedWriteIsReported) {
 TEST(WriteSequenceTest, AWriteThroughAUsbAdapter) {
   const CalendarDate picked{2030, 1, 1};
   const struct {
-    std::function<void(FakeFtdi&)> arrange;
+    std::function<void(StandInSetup&)> arrange;
     std::string box;  // the start of the only message, "" for none
   } cases[] = {
-      {[](FakeFtdi&) {}, ""},
-      {[](FakeFtdi& f) { f.failAfter = 100'000; },
+      {[](StandInSetup&) {}, ""},
+      {[](StandInSetup& s) { s.failAfter = 100'000; },
        "Запись прервана. USB-адаптер ftdi отключён.\nПрибор получил 1720 байт из 5120."},
-      {[](FakeFtdi& f) { f.rateInThousandths = 1050; },
+      {[](StandInSetup& s) { s.rateInThousandths = 1050; },
        "Запись не начата. USB-адаптер ftdi выдаёт 104"},
   };
   for (const auto& c : cases) {
     Rig rig;
     FakeFtdi ftdi(rig.clock);
-    c.arrange(ftdi);
+    c.arrange(ftdi.setup);
     PortFault fault;
     const std::unique_ptr<FtdiPort> port = FtdiPort::Open(ftdi, "", "ftdi", rig.clock, fault);
     ASSERT_TRUE(port);
@@ -240,6 +240,7 @@ TEST(WriteSequenceTest, AWriteThroughAUsbAdapter) {
       EXPECT_TRUE(rig.recorder.boxes.empty());
       EXPECT_TRUE(report.bytes == rig.algorithm->image);
       EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
+      EXPECT_TRUE(ClockedStream(ftdi.Clocked()) == ExpectedStream(report.bytes));
     } else {
       ASSERT_EQ(rig.recorder.boxes.size(), 1u);
       EXPECT_TRUE(rig.recorder.boxes[0].text.starts_with(c.box)) << rig.recorder.boxes[0].text;
