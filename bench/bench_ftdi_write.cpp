@@ -52,8 +52,8 @@ int Run(int writes) {
         break;
       }
     }
-    const double samplePeriod =
-        static_cast<double>(kFtdiSampleRate.denominator) / static_cast<double>(kFtdiSampleRate.numerator);
+    const double samplePeriod = static_cast<double>(kFtdiSampleRate.denominator) /
+                                static_cast<double>(kFtdiSampleRate.numerator);
     const double length =
         static_cast<double>(clocked.back().time - first) / kFrequency + samplePeriod;
     const TransferReport report = DecodeClocked(clocked, kFrequency);

@@ -78,8 +78,7 @@ bool FtdiChipHoldsTime(FtdiChip chip) { return FactsOf(chip).holdsTime; }
 std::size_t FtdiBufferSamples(FtdiChip chip) { return FactsOf(chip).bufferSamples; }
 
 std::unique_ptr<FtdiPort> FtdiPort::Open(FtdiLibrary& library, std::string_view selector,
-                                         const std::string& port, Clock& clock,
-                                         PortFault& fault) {
+                                         const std::string& port, Clock& clock, PortFault& fault) {
   std::vector<FtdiAdapter> adapters;
   FtdiStatus status = library.List(adapters);
   if (!status.Ok()) {

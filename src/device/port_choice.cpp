@@ -1,8 +1,8 @@
 // Parsing a port choice and opening its backend.
 #include "device/port_choice.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 
@@ -113,8 +113,8 @@ bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFa
   return opened.port != nullptr;
 }
 
-bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock,
-                  OpenedPort& opened, PortFault& fault) {
+bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock, OpenedPort& opened,
+                  PortFault& fault) {
   opened = OpenedPort{};
   opened.port = FtdiPort::Open(library, choice.device, PortChoiceText(choice), clock, fault);
   return opened.port != nullptr;

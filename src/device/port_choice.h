@@ -19,7 +19,6 @@ struct PortChoice {
   enum class Kind { kSimulated, kDevice, kDirectIo, kFtdi };
   Kind kind = Kind::kSimulated;
   std::string device;         // kDevice: the path, e.g. /dev/parport0; kFtdi: serial or index
-
   std::uint16_t address = 0;  // kDirectIo
 
   friend bool operator==(const PortChoice&, const PortChoice&) = default;

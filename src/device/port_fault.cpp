@@ -11,8 +11,8 @@ namespace {
 using Step = PortFault::Step;
 
 // %1 stands for the port, %2 for the system's text of the code, which the Russian rows leave out
-// where the remedy says enough, %3 for the fault's detail. A row with code 0 words the codes of its step that have no row of
-// their own.
+// where the remedy says enough, %3 for the fault's detail. A row with code 0 words the codes of its
+// step that have no row of their own.
 struct Wording {
   Step step;
   int code;

@@ -14,7 +14,17 @@ namespace lunda {
 
 // The chip families by the USB device release number each reports (bcdDevice), which is how both
 // libraries tell them apart.
-enum class FtdiChip { kUnknown, kFt232Am, kFt232Bm, kFt2232C, kFt232R, kFt2232H, kFt4232H, kFt232H, kFtX };
+enum class FtdiChip {
+  kUnknown,
+  kFt232Am,
+  kFt232Bm,
+  kFt2232C,
+  kFt232R,
+  kFt2232H,
+  kFt4232H,
+  kFt232H,
+  kFtX
+};
 
 // The outcome of a call: code 0 for success, else an errno value that says what kind of failure it
 // was, with the library's own words in text:

@@ -34,14 +34,9 @@ bool HasChannels(FtdiChip chip) {
 }
 
 FtdiStatus Failure(int code, Status status) {
-  constexpr const char* kNames[] = {"FT_OK",
-                                    "FT_INVALID_HANDLE",
-                                    "FT_DEVICE_NOT_FOUND",
-                                    "FT_DEVICE_NOT_OPENED",
-                                    "FT_IO_ERROR",
-                                    "FT_INSUFFICIENT_RESOURCES",
-                                    "FT_INVALID_PARAMETER",
-                                    "FT_INVALID_BAUD_RATE"};
+  constexpr const char* kNames[] = {
+      "FT_OK",       "FT_INVALID_HANDLE",         "FT_DEVICE_NOT_FOUND",  "FT_DEVICE_NOT_OPENED",
+      "FT_IO_ERROR", "FT_INSUFFICIENT_RESOURCES", "FT_INVALID_PARAMETER", "FT_INVALID_BAUD_RATE"};
   return {code, status < std::size(kNames) ? kNames[status] : "FT_OTHER_ERROR"};
 }
 
@@ -69,9 +64,8 @@ class D2xxDevice final : public FtdiDevice {
   }
   FtdiStatus Write(std::span<const std::uint8_t> samples) override {
     unsigned long written = 0;
-    const Status status =
-        entries.write(handle, const_cast<std::uint8_t*>(samples.data()),
-                      static_cast<unsigned long>(samples.size()), &written);
+    const Status status = entries.write(handle, const_cast<std::uint8_t*>(samples.data()),
+                                        static_cast<unsigned long>(samples.size()), &written);
     if (status != kOk) return WriteFailure(status);
     // FT_Write returns short when the write time-out ran out.
     if (written < samples.size()) return {ETIMEDOUT, "FT_Write timed out"};
@@ -111,7 +105,7 @@ class D2xx final : public FtdiLibrary {
     }
     Handle handle = nullptr;
     if (const Status opened = entries.open(indexes[position], &handle); opened != kOk) {
-      status = Failure(opened == kDeviceNotOpened ? EBUSY
+      status = Failure(opened == kDeviceNotOpened  ? EBUSY
                        : opened == kDeviceNotFound ? ENOENT
                                                    : EIO,
                        opened);

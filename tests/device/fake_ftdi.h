@@ -13,10 +13,9 @@
 #include "device/ftdi_port.h"
 #include "device/lpt_transmitter.h"
 #include "platform/ftdi.h"
+#include "platform/ftdi_d2xx.h"
 #include "tests/device/fake_clock.h"
 #include "tests/device/ftdi_chip_model.h"
-
-#include "platform/ftdi_d2xx.h"
 #include "tests/ftd2xx_standin/ftd2xx_standin.h"
 
 namespace lunda {

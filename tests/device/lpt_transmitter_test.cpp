@@ -37,9 +37,10 @@ using Wake = std::function<std::int64_t(std::int64_t now, std::int64_t deadline)
 class TransmitPauseTest : public TransmitImageTest,
                           public testing::WithParamInterface<std::pair<Wake, bool>> {};
 
-// Whatever the sleep and the scheduler do, every step lasts its length and each block pause is slept, counted and at least 700T long. A
-// wait ends on the read that first sees its length reached, one tick after its own start: with T
-// one tick, a step of T takes 2, a rest 3, and a pause 701 more.
+// Whatever the sleep and the scheduler do, every step lasts its length and each block pause is
+// slept, counted and at least 700T long. A wait ends on the read that first sees its length
+// reached, one tick after its own start: with T one tick, a step of T takes 2, a rest 3, and a
+// pause 701 more.
 TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
   const Wake& wake = GetParam().first;
   scheduler.grants = GetParam().second;

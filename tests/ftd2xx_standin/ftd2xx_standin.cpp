@@ -117,7 +117,7 @@ STANDIN_EXPORT std::size_t StandInClocked(ClockedSample* samples, std::size_t ro
 
 #ifndef _WIN32
 lunda::FtdiStatus lunda::LinkStandIn(D2xxEntries& entries) {
-  entries = {FT_CreateDeviceInfoList, FT_GetDeviceInfoDetail, FT_Open,  FT_Close, FT_SetBitMode,
+  entries = {FT_CreateDeviceInfoList, FT_GetDeviceInfoDetail, FT_Open,  FT_Close,     FT_SetBitMode,
              FT_SetDivisor,           FT_SetTimeouts,         FT_Write, FT_GetBitMode};
   return {};
 }

@@ -2,13 +2,13 @@
 // and sets the bit mode; the divisor and the writes go straight to libusb through libftdi's
 // context, since ftdi_set_baudrate offers only whole baud rates, multiplied by its own bit-bang
 // factor, and ftdi_write_data reports a time-out and an unplugged adapter alike.
+#include "platform/ftdi.h"
+
 #include <libftdi1/ftdi.h>
 #include <libusb.h>
 
 #include <cerrno>
 #include <string>
-
-#include "platform/ftdi.h"
 
 namespace lunda {
 namespace {
@@ -89,10 +89,10 @@ class LibftdiDevice final : public FtdiDevice {
   FtdiStatus SetDivisor(std::uint16_t divisor) override {
     // The request ftdi_set_baudrate makes, with the divisor as given; the index names the channel
     // and leaves the H chips' 12 MHz reference off.
-    const int result = libusb_control_transfer(
-        context->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_SET_BAUDRATE_REQUEST, divisor,
-        static_cast<std::uint16_t>(context->index), nullptr, 0,
-        static_cast<unsigned>(context->usb_write_timeout));
+    const int result =
+        libusb_control_transfer(context->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_SET_BAUDRATE_REQUEST,
+                                divisor, static_cast<std::uint16_t>(context->index), nullptr, 0,
+                                static_cast<unsigned>(context->usb_write_timeout));
     return result < 0 ? UsbFailure(result) : FtdiStatus{};
   }
 
@@ -108,10 +108,11 @@ class LibftdiDevice final : public FtdiDevice {
     while (done < samples.size()) {
       int moved = 0;
       // libusb splits the transfer into packets; it returns once the chip has taken the last.
-      const int result = libusb_bulk_transfer(
-          context->usb_dev, static_cast<unsigned char>(context->in_ep),
-          const_cast<unsigned char*>(samples.data() + done), static_cast<int>(samples.size() - done),
-          &moved, static_cast<unsigned>(context->usb_write_timeout));
+      const int result =
+          libusb_bulk_transfer(context->usb_dev, static_cast<unsigned char>(context->in_ep),
+                               const_cast<unsigned char*>(samples.data() + done),
+                               static_cast<int>(samples.size() - done), &moved,
+                               static_cast<unsigned>(context->usb_write_timeout));
       if (result < 0) return UsbFailure(result);
       done += static_cast<std::size_t>(moved);
     }

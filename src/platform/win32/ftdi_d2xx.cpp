@@ -1,11 +1,11 @@
 // The system's FtdiLibrary on Windows: FTDI's D2XX library ftd2xx.dll, which Windows installs with
 // the driver for these chips. It is loaded at run time, once, so that the program starts and its
 // other ports work where it is missing.
+#include "platform/ftdi_d2xx.h"
+
 #include <windows.h>
 
 #include <cerrno>
-
-#include "platform/ftdi_d2xx.h"
 
 namespace lunda {
 namespace {
