@@ -22,8 +22,8 @@ channels of timed delays; the firmware variant loaded into one, its algorithm,
 fixes what it does. lunda lists the algorithms of a data folder, edits their
 parameters and writes the patched firmware image into a controller through the
 data register of a parallel port (ppdev) or a USB adapter on an FTDI chip
-(FT232H, FT2232H, FT4232H) in bit-bang mode. A simulated controller and waveform
-recordings let you try a write without the hardware.
+(FT232H, FT2232H, FT4232H) in bit-bang mode. A simulated controller and
+waveform recordings let you try a write without the hardware.
 .
 lunda-cli lists, patches, writes and decodes algorithms in scripts. The user
 interface and the help are in Russian.")
