@@ -120,11 +120,16 @@ PortOpener FtdiOpener(FakeFtdi& ftdi) {
 }
 
 // Through a USB adapter the controller decodes exactly the bytes of image, from a stream that is
-// the bit table sample by sample, and the adapter is closed afterwards.
+// the bit table sample by sample, and so does decode from the recording; the adapter is closed
+// afterwards.
 TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
   FakeFtdi ftdi(clock);
   std::ostringstream err;
-  ASSERT_EQ(Write({"--port=ftdi"}, err, {.openPort = FtdiOpener(ftdi)}), kExitOk) << err.str();
+  ASSERT_EQ(Write({"--port=ftdi", "--vcd", (dir.path() / "usb.vcd").string()}, err,
+                  {.openPort = FtdiOpener(ftdi)}),
+            kExitOk)
+      << err.str();
+  ASSERT_EQ(Run("decode @usb.vcd --output @a.bin").code, kExitOk);
   EXPECT_NE(out.str().find("5120 bytes to ftdi"), std::string::npos) << out.str();
   EXPECT_EQ(ftdi.OpenCount(), 0);
   const TransferReport report = DecodeClocked(ftdi.Clocked(), clock.Frequency());
@@ -132,6 +137,7 @@ TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
   ASSERT_EQ(Run("image 0 --date 2026-12-06 --output @b.bin").code, 0);
   const std::string image = dir.Read("b.bin");
   EXPECT_TRUE(report.bytes == std::vector<std::uint8_t>(image.begin(), image.end()));
+  EXPECT_EQ(dir.Read("a.bin"), image);
   EXPECT_TRUE(ClockedStream(ftdi.Clocked()) == ExpectedStream(report.bytes));
 }
 

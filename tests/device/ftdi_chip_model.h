@@ -1,7 +1,8 @@
 // An FTDI chip in asynchronous bit-bang mode, modelled on a clock of the caller's: a buffer of a
 // fixed size that its own sample clock drains, one sample per tick, and pins that hold the last
 // sample clocked out. The sample clock runs freely, so a sample that arrives while the buffer is
-// empty goes out on the next tick. Standard C++ only: the stand-in ftd2xx.dll is built on it too.
+// empty goes out on the next tick. The pins hold the last sample clocked out. Standard C++ only:
+// the stand-in ftd2xx.dll is built on it too.
 #pragma once
 
 #include <cstddef>
@@ -32,8 +33,7 @@ class FtdiChipModel {
   // Clocks out every sample whose tick has come by now.
   void DrainUntil(std::int64_t now) {
     while (!pending.empty() && TickTime(nextTick) <= now) {
-      pins = pending.front();
-      clocked.push_back({TickTime(nextTick), pins});
+      clocked.push_back({TickTime(nextTick), pending.front()});
       pending.pop_front();
       ++nextTick;
     }
@@ -52,11 +52,6 @@ class FtdiChipModel {
       pending.push_back(sample);
     }
     return now;
-  }
-
-  [[nodiscard]] std::uint8_t Pins(std::int64_t now) {
-    DrainUntil(now);
-    return pins;
   }
 
   std::vector<ClockedSample> clocked;
@@ -78,7 +73,6 @@ class FtdiChipModel {
   std::int64_t denominator;
   std::deque<std::uint8_t> pending;
   std::int64_t nextTick = 0;
-  std::uint8_t pins = 0;
 };
 
 }  // namespace lunda

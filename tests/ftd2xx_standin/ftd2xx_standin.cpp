@@ -36,20 +36,16 @@ D2xxStatus STANDIN_ENTRY FT_CreateDeviceInfoList(unsigned long* count) {
   return kOk;
 }
 
+// Only what lunda reads of a device: its flags, type and serial number.
 D2xxStatus STANDIN_ENTRY FT_GetDeviceInfoDetail(unsigned long index, unsigned long* flags,
-                                                unsigned long* type, unsigned long* id,
-                                                unsigned long* location, void* serial,
-                                                void* description, D2xxHandle* handle) {
+                                                unsigned long* type, unsigned long*, unsigned long*,
+                                                void* serial, void*, D2xxHandle*) {
   if (index >= static_cast<unsigned long>(setup.adapters)) return kInvalidParameter;
   // D2XX tells nothing but the flag of a device another process holds.
   const bool busy = setup.openStatus != kOk;
   *flags = busy ? 1 : 0;
   *type = busy ? 3 : setup.type;
-  *id = 0x04036014;
-  *location = 0;
   std::strcpy(static_cast<char*>(serial), busy ? "" : setup.serial);
-  std::strcpy(static_cast<char*>(description), "Single RS232-HS");
-  *handle = nullptr;
   return kOk;
 }
 
@@ -96,7 +92,8 @@ D2xxStatus STANDIN_ENTRY FT_Write(D2xxHandle, void* buffer, unsigned long size,
 }
 
 D2xxStatus STANDIN_ENTRY FT_GetBitMode(D2xxHandle, unsigned char* pins) {
-  *pins = chip->Pins(Now());
+  chip->DrainUntil(Now());
+  *pins = chip->clocked.empty() ? 0 : chip->clocked.back().value;
   return kOk;
 }
 
