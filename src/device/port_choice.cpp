@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 
 #include "device/direct_io_port.h"
 #include "device/ftdi_port.h"
@@ -71,23 +70,6 @@ bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& err
   return false;
 }
 
-std::string PortChoiceText(const PortChoice& choice) {
-  switch (choice.kind) {
-    case PortChoice::Kind::kSimulated:
-      return "sim";
-    case PortChoice::Kind::kDevice:
-      return choice.device;
-    case PortChoice::Kind::kDirectIo: {
-      char text[16];
-      std::snprintf(text, sizeof text, "io:0x%X", static_cast<unsigned>(choice.address));
-      return text;
-    }
-    case PortChoice::Kind::kFtdi:
-      return choice.device.empty() ? std::string(kFtdi) : std::string(kFtdi) + ":" + choice.device;
-  }
-  return {};
-}
-
 bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFault& fault) {
   opened = OpenedPort{};
   switch (choice.kind) {
@@ -116,7 +98,10 @@ bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFa
 bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock, OpenedPort& opened,
                   PortFault& fault) {
   opened = OpenedPort{};
-  opened.port = FtdiPort::Open(library, choice.device, PortChoiceText(choice), clock, fault);
+  // Named in messages as the user chose it.
+  const std::string name =
+      choice.device.empty() ? std::string(kFtdi) : std::string(kFtdi) + ":" + choice.device;
+  opened.port = FtdiPort::Open(library, choice.device, name, clock, fault);
   return opened.port != nullptr;
 }
 

@@ -32,9 +32,6 @@ struct PortChoice {
 // with what was wrong and what would do, for anything else.
 [[nodiscard]] bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& error);
 
-// The choice as ParsePortChoice takes it: "sim", "io:0x378", "ftdi:FT1234", ...
-[[nodiscard]] std::string PortChoiceText(const PortChoice& choice);
-
 struct OpenedPort {
   std::unique_ptr<Port> port;
   SimulatedController* simulator = nullptr;  // inside port, for kSimulated

@@ -76,7 +76,7 @@ class FtdiLibrary {
 };
 
 // The system's library: libftdi1 on Linux, ftd2xx.dll on Windows (ENOSYS from every call where it
-// is not installed), and elsewhere one that finds nothing.
+// is not installed).
 [[nodiscard]] FtdiLibrary& SystemFtdi();
 
 }  // namespace lunda
