@@ -44,7 +44,7 @@ class FtdiChipModel {
   std::int64_t Accept(std::int64_t now, std::span<const std::uint8_t> samples) {
     DrainUntil(now);
     for (const std::uint8_t sample : samples) {
-      if (pending.empty() && TickTime(nextTick) < now) nextTick = FirstTickAtOrAfter(now);
+      while (pending.empty() && TickTime(nextTick) < now) ++nextTick;  // the clock ran on idle
       if (pending.size() == bufferSamples) {
         now = TickTime(nextTick);
         DrainUntil(now);
@@ -60,11 +60,6 @@ class FtdiChipModel {
   // The ticks of the sample clock, exact in whole clock ticks (rounded down).
   [[nodiscard]] std::int64_t TickTime(std::int64_t tick) const {
     return tick * frequency * denominator / numerator;
-  }
-  [[nodiscard]] std::int64_t FirstTickAtOrAfter(std::int64_t time) const {
-    std::int64_t tick = time * numerator / (frequency * denominator);
-    while (TickTime(tick) < time) ++tick;
-    return tick;
   }
 
   std::int64_t frequency;

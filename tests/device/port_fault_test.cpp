@@ -23,6 +23,8 @@ TEST(PortFault, NamesThePortAndTheRemedyInEachLanguage) {
       {{Step::kClaim, "/dev/parport0", EIO}, "cannot claim", "Не могу занять порт"},
       {{Step::kRead, "/dev/parport0", ENODEV}, "reading", "Чтение порта"},
       {{Step::kDirectIo, "0x378", EPERM}, "needs root", "прямой доступ требует прав root"},
+      {{Step::kAdapterOpen, "ftdi", EACCES, "LIBUSB_ERROR_ACCESS"}, "udev rule", "правило udev"},
+      {{Step::kAdapterWrite, "ftdi:2", ENODEV, "FT_IO_ERROR"}, "unplugged", "отключён"},
   };
   for (const auto& c : cases) {
     const std::string english = DescribeInEnglish(c.fault);
