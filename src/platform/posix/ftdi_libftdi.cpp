@@ -23,6 +23,12 @@ struct ListFree {
 };
 using DeviceList = std::unique_ptr<ftdi_device_list, ListFree>;
 
+// FTDI_DEVICE_OUT_REQTYPE, spelt out: its macro ors enumerators of two types, which C++20
+// deprecates.
+constexpr auto kVendorRequestOut = static_cast<std::uint8_t>(
+    static_cast<unsigned>(LIBUSB_REQUEST_TYPE_VENDOR) |
+    static_cast<unsigned>(LIBUSB_RECIPIENT_DEVICE) | static_cast<unsigned>(LIBUSB_ENDPOINT_OUT));
+
 FtdiChip ChipOf(std::uint16_t bcdDevice) {
   switch (bcdDevice) {
     case 0x0200:
@@ -90,7 +96,7 @@ class LibftdiDevice final : public FtdiDevice {
     // The request ftdi_set_baudrate makes, with the divisor as given; the index names the channel
     // and leaves the H chips' 12 MHz reference off.
     const int result =
-        libusb_control_transfer(context->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_SET_BAUDRATE_REQUEST,
+        libusb_control_transfer(context->usb_dev, kVendorRequestOut, SIO_SET_BAUDRATE_REQUEST,
                                 divisor, static_cast<std::uint16_t>(context->index), nullptr, 0,
                                 static_cast<unsigned>(context->usb_write_timeout));
     return result < 0 ? UsbFailure(result) : FtdiStatus{};
