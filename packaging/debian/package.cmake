@@ -12,8 +12,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: Qt's X11 platform plugin, without which
-# the window cannot open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# the window cannot open. libftdi1-2 drives the USB adapters (dpkg-shlibdeps finds it too).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libftdi1-2")
 # Tools that read the waveform files.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pulseview, sigrok-cli")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "LUNDA controllers have four sensor inputs 
 channels of timed delays; the firmware variant loaded into one, its algorithm,
 fixes what it does. lunda lists the algorithms of a data folder, edits their
 parameters and writes the patched firmware image into a controller through the
-data register of a parallel port (ppdev). A simulated controller and waveform
-recordings let you try a write without the hardware.
+data register of a parallel port (ppdev) or a USB adapter on an FTDI chip
+(FT232H, FT2232H, FT4232H) in bit-bang mode. A simulated controller and
+waveform recordings let you try a write without the hardware.
 .
 lunda-cli lists, patches, writes and decodes algorithms in scripts. The user
 interface and the help are in Russian.")

@@ -26,7 +26,7 @@ _lunda_cli() {
     --output) _filedir; return ;;
     --vcd) _filedir vcd; return ;;
     --date) COMPREPLY=($(compgen -W "$(date +%F)" -- "$cur")); return ;;
-    --port) COMPREPLY=($(compgen -W "sim io:0x378 io:0x278 $(compgen -G '/dev/parport*')" -- "$cur")); return ;;
+    --port) COMPREPLY=($(compgen -W "sim ftdi io:0x378 io:0x278 $(compgen -G '/dev/parport*')" -- "$cur")); return ;;
     --set)
       compopt -o nospace
       COMPREPLY=($(compgen -W "threshold1= threshold2= threshold3= threshold4= start-delay=

@@ -18,6 +18,8 @@ RequestExecutionLevel admin
 !define PRODUCT "Программатор ЛУНДА"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\lunda"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+; The same program on a USB adapter with an FTDI chip instead of the parallel port.
+!define USB_SHORTCUT "$SMPROGRAMS\ЛУНДА (USB-адаптер).lnk"
 ; Where the 32-bit lunda looks for the 32-bit port-I/O driver: Vilt under the 32-bit common
 ; program files folder.
 !define DRIVER_FOLDER "$COMMONFILES32\Vilt"
@@ -58,6 +60,8 @@ Section
   SetOutPath "$INSTDIR"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\lunda.exe" "" "$INSTDIR\lunda.exe" 0 SW_SHOWNORMAL "" \
     "Параметры алгоритмов контроллеров ЛУНДА и их запись через LPT-порт"
+  CreateShortCut "${USB_SHORTCUT}" "$INSTDIR\lunda.exe" "--port=ftdi" "$INSTDIR\lunda.exe" 0 \
+    SW_SHOWNORMAL "" "Запись алгоритмов в контроллеры ЛУНДА через USB-адаптер на микросхеме FTDI"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -71,9 +75,10 @@ Section
   ${If} ${RunningX64}
     DetailPrint "64-разрядная Windows: драйвер LPT-порта здесь не работает."
     MessageBox MB_ICONINFORMATION|MB_OK "64-разрядная Windows не даёт программам прямого доступа \
-      к LPT-порту, и драйвер LPT-порта здесь не поможет: записывать контроллер через LPT-порт можно \
-      из 32-разрядной Windows.$\r$\n$\r$\nОпробовать программу без контроллера можно с имитацией \
-      контроллера (lunda.exe --port=sim)." /SD IDOK
+      к LPT-порту, и драйвер LPT-порта здесь не поможет. Записывать контроллер можно через \
+      USB-адаптер (ярлык «ЛУНДА (USB-адаптер)») или через LPT-порт из 32-разрядной \
+      Windows.$\r$\n$\r$\nОпробовать программу без контроллера можно с имитацией контроллера \
+      (lunda.exe --port=sim)." /SD IDOK
     Goto driver_found
   ${EndIf}
   ; lunda registers itself with the driver, or, without the driver's files, quietly does nothing.
@@ -100,6 +105,7 @@ Section "Uninstall"
 
   SetShellVarContext all
   Delete "${SHORTCUT}"
+  Delete "${USB_SHORTCUT}"
   !insertmacro LUNDA_REMOVE_FILES
   Delete "$INSTDIR\uninstall.exe"
   ; Only when empty: algorithms the user added to "data" stay.

@@ -120,11 +120,15 @@ int RunWrite(const CommandContext& context, CommandArgs args, Clock& clock, Sche
   // The image is never empty here, so a transmission ends short only on a port failure, which
   // the port keeps.
   LptTransmitter transmitter(port, clock, scheduler);
-  Transmit(context, transmitter, job);
+  const int transmitted = Transmit(context, transmitter, job);
   clock.Sleep(kSettle);
   port.Write(kPortRestLevel);
 
-  if (const std::optional<PortFault> failed = port.LastFault()) {
+  const std::optional<PortFault> failed = port.LastFault();
+  if (failed && transmitted == kTransmitRefused) {
+    return Fail(context, kExitFailure, DescribeInEnglish(*failed));
+  }
+  if (failed) {
     return Fail(context, kExitFailure,
                 DescribeInEnglish(*failed) + "; the controller got " +
                     std::to_string(job.bytesSent.load()) + " of " +
@@ -147,8 +151,10 @@ const Command kWriteCommand{
     "  Patches the algorithm's image like 'image' and clocks it into a controller, about 28 s.\n"
     "  A port that fails lunda's start-up test (0x14 written, read back) gets nothing;\n"
     "  on Windows, io: ports first load the port-I/O driver, as lunda does.\n"
-    "  --port sim | /dev/parportN | io:ADDRESS   the port (default: the first parallel port);\n"
-    "                      sim is a simulated controller that checks what it receives\n"
+    "  --port sim | /dev/parportN | io:ADDRESS | ftdi[:SERIAL|:INDEX]\n"
+    "                      the port (default: the first parallel port); sim is a simulated\n"
+    "                      controller that checks what it receives; ftdi is a USB adapter on an\n"
+    "                      FT232H, FT2232H or FT4232H chip, whose measured rate is checked first\n"
     "  --vcd FILE          also records the port's lines as a VCD waveform (sigrok: see README)",
     [](const CommandContext& context, CommandArgs args) {
       SystemClock clock;

@@ -8,6 +8,7 @@
 
 #include "algorithm/algorithm.h"
 #include "device/port.h"
+#include "device/transmit_sequence.h"
 #include "platform/clock.h"
 #include "platform/scheduler.h"
 
@@ -17,23 +18,15 @@ namespace lunda {
 inline constexpr int kTransmitDone = 1;        // sent in full, or nothing to send from
 inline constexpr int kTransmitNoImage = 2;     // no image buffer or size 0; port untouched
 inline constexpr int kTransmitPortFailed = 3;  // the port failed mid-write; see its LastFault
+// A port that clocks samples itself refused the transmission before sending any (its rate was
+// off); see its LastFault.
+inline constexpr int kTransmitRefused = 4;
 
-inline constexpr std::uint8_t kClockBit = 0x01;  // D0
-inline constexpr std::uint8_t kDataBit = 0x02;   // D1
-inline constexpr std::uint8_t kFrameBit = 0x80;  // D7, high throughout a transmission
-
-inline constexpr std::int64_t kBlockPauseUnits = 700;  // pause after every block, in T
 // The end of a block pause that is busy-waited after the sleep, since a sleep wakes late. A
 // real-time thread on a busy 2-core virtual machine woke 0.06 to 0.11 ms late in the median and
 // up to 0.6 ms in 99 % of the pauses (bench_transmitter prints it); more would only cost
 // processor time, 160 pauses x 0.5 ms a write.
 inline constexpr std::chrono::microseconds kPauseFinalSpin{500};
-inline constexpr std::uint32_t kBytesPerBlock = 32;
-// Whole transmission of an image of n bytes in T, without the final sleep: 32T a byte and a
-// pause after every 32nd byte, the last one included.
-[[nodiscard]] constexpr std::int64_t NominalTransmitUnits(std::uint32_t n) {
-  return 32 * static_cast<std::int64_t>(n) + kBlockPauseUnits * (n / kBytesPerBlock);
-}
 
 // The time unit T for a counter of frequency ticks per second: the whole ticks of 100 us.
 // Integer division gives the same value as truncating f * 0.0001 for every frequency a counter
@@ -62,7 +55,8 @@ class LptTransmitter {
   // Eight bits, least significant first, each as three writes held T, T and 2T. Leaves 0x81.
   void SendByte(std::uint8_t value, std::int64_t unit);
   // Sends job's image, on real-time scheduling where the system grants it, and ends with a
-  // 100 ms sleep. Returns one of the kTransmit codes.
+  // 100 ms sleep; to a port that clocks samples itself, as one stream (sample_stream.h). Returns
+  // one of the kTransmit codes.
   [[nodiscard]] int TransmitThreadProc(TransmitJob* job);
 
  private:
@@ -70,8 +64,7 @@ class LptTransmitter {
   // sleep wakes, the pause is never shorter than ticks.
   void PauseTicks(std::int64_t ticks, std::int64_t finalSpin);
   void SpinUntil(std::int64_t start, std::int64_t ticks);
-  // False when the port failed on the way.
-  [[nodiscard]] bool SendImage(std::span<const std::uint8_t> image, TransmitJob& job);
+  class BusyWaitSender;
 
   Port& port;
   Clock& clock;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "device/port_fault.h"
+#include "device/sample_sink.h"
 
 namespace lunda {
 
@@ -20,6 +21,9 @@ class Port {
   // Nothing while the port works; once a write or read has failed (a device unplugged, a driver
   // gone), the first failure, and it stays so. Registers without a result never fail.
   [[nodiscard]] virtual std::optional<PortFault> LastFault() const { return std::nullopt; }
+  // Where the port clocks samples out by itself, that clock: a transmission then goes to it as one
+  // stream instead of value by value. Null for a port whose values take effect as written.
+  [[nodiscard]] virtual SampleSink* Samples() { return nullptr; }
 };
 
 }  // namespace lunda

@@ -1,10 +1,12 @@
 // Parsing a port choice and opening its backend.
 #include "device/port_choice.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 
 #include "device/direct_io_port.h"
+#include "device/ftdi_port.h"
 #include "device/ppdev_port.h"
 #include "platform/ppdev.h"
 
@@ -12,7 +14,9 @@ namespace lunda {
 namespace {
 
 constexpr std::string_view kIoPrefix = "io:";
-constexpr std::string_view kChoices = "use sim, a device such as /dev/parport0, or io:0x378";
+constexpr std::string_view kFtdi = "ftdi";
+constexpr std::string_view kChoices =
+    "use sim, a device such as /dev/parport0, io:0x378, or ftdi[:SERIAL|:INDEX]";
 
 bool ParseAddress(std::string_view text, std::uint16_t& address) {
   int base = 10;
@@ -53,6 +57,11 @@ bool ParsePortChoice(std::string_view text, PortChoice& choice, std::string& err
     choice = PortChoice{PortChoice::Kind::kDirectIo, {}, address};
     return true;
   }
+  if (text == kFtdi || (text.starts_with("ftdi:") && text.size() > kFtdi.size() + 1)) {
+    const std::string_view selector = text.substr(std::min(text.size(), kFtdi.size() + 1));
+    choice = PortChoice{PortChoice::Kind::kFtdi, std::string(selector), 0};
+    return true;
+  }
   if (text.starts_with("/")) {
     choice = PortChoice{PortChoice::Kind::kDevice, std::string(text), 0};
     return true;
@@ -80,7 +89,19 @@ bool OpenPort(const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFa
     case PortChoice::Kind::kDirectIo:
       opened.port = DirectIoPort::Open(choice.address, fault);
       break;
+    case PortChoice::Kind::kFtdi:
+      return OpenFtdiPort(SystemFtdi(), choice, clock, opened, fault);
   }
+  return opened.port != nullptr;
+}
+
+bool OpenFtdiPort(FtdiLibrary& library, const PortChoice& choice, Clock& clock, OpenedPort& opened,
+                  PortFault& fault) {
+  opened = OpenedPort{};
+  // Named in messages as the user chose it.
+  const std::string name =
+      choice.device.empty() ? std::string(kFtdi) : std::string(kFtdi) + ":" + choice.device;
+  opened.port = FtdiPort::Open(library, choice.device, name, clock, fault);
   return opened.port != nullptr;
 }
 

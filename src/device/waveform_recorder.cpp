@@ -1,6 +1,8 @@
 // WaveformRecorder: the VCD writer.
 #include "device/waveform_recorder.h"
 
+#include <algorithm>
+
 #include "device/lpt_transmitter.h"
 #include "device/vcd_format.h"
 
@@ -9,6 +11,35 @@ namespace lunda {
 namespace {
 constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
 }
+
+class WaveformRecorder::RecordingSink final : public SampleSink {
+ public:
+  RecordingSink(WaveformRecorder& recorder, SampleSink& inner) : recorder(recorder), inner(inner) {}
+
+  [[nodiscard]] SampleRate Rate() const override { return inner.Rate(); }
+  bool BeginStream() override {
+    if (!inner.BeginStream()) return false;
+    start = recorder.ElapsedNanos();
+    index = 0;
+    return true;
+  }
+  bool SendSamples(std::span<const std::uint8_t> samples) override {
+    if (!inner.SendSamples(samples)) return false;
+    const SampleRate rate = inner.Rate();
+    for (const std::uint8_t value : samples) {
+      recorder.Record(start + index * kNanosPerSecond * rate.denominator / rate.numerator, value);
+      ++index;
+    }
+    return true;
+  }
+  void EndStream() override { inner.EndStream(); }
+
+ private:
+  WaveformRecorder& recorder;
+  SampleSink& inner;
+  std::int64_t start = 0;
+  std::int64_t index = 0;
+};
 
 std::int64_t TicksToNanos(std::int64_t ticks, std::int64_t frequency) {
   if (frequency <= 0) return 0;
@@ -58,13 +89,25 @@ WaveformRecorder::~WaveformRecorder() {
 }
 
 std::int64_t WaveformRecorder::ElapsedNanos() {
-  return TicksToNanos(clock.Now() - start, clock.Frequency());
+  return std::max(lastNanos, TicksToNanos(clock.Now() - start, clock.Frequency()));
 }
 
 void WaveformRecorder::Write(std::uint8_t value) {
   inner->Write(value);
+  Record(ElapsedNanos(), value);
+}
+
+SampleSink* WaveformRecorder::Samples() {
+  SampleSink* innerSink = inner->Samples();
+  if (innerSink == nullptr) return nullptr;
+  if (!sink) sink = std::make_unique<RecordingSink>(*this, *innerSink);
+  return sink.get();
+}
+
+void WaveformRecorder::Record(std::int64_t nanos, std::uint8_t value) {
   if (!file.is_open() || (anyWritten && value == last)) return;
-  file << '#' << ElapsedNanos() << '\n';
+  lastNanos = nanos;
+  file << '#' << nanos << '\n';
   for (int bit = 0; bit < 8; ++bit) {
     const int level = (value >> bit) & 1;
     if (!anyWritten || level != ((last >> bit) & 1)) file << level << kVcdBitIds[bit] << '\n';

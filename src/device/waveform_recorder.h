@@ -28,6 +28,9 @@ class WaveformRecorder final : public Port {
   // The wrapped port's failure; a file that cannot be written shows at Close, since losing the
   // recording is no reason to break off a controller's programming.
   [[nodiscard]] std::optional<PortFault> LastFault() const override;
+  // The wrapped port's clock, recording each sample at its place in the stream: the time of the
+  // stream's start plus its index times the sample period.
+  [[nodiscard]] SampleSink* Samples() override;
 
   [[nodiscard]] Port& Inner() { return *inner; }
   // Stamps the end time and closes the file. False, with error, when the file is incomplete.
@@ -35,8 +38,12 @@ class WaveformRecorder final : public Port {
   [[nodiscard]] bool Close(std::string& error);
 
  private:
+  class RecordingSink;
+
   WaveformRecorder(std::unique_ptr<Port> inner, Clock& clock, std::filesystem::path path);
+  // Never before the last time recorded, which a stream's samples may have set ahead of the clock.
   [[nodiscard]] std::int64_t ElapsedNanos();
+  void Record(std::int64_t nanos, std::uint8_t value);
 
   std::unique_ptr<Port> inner;
   Clock& clock;
@@ -45,6 +52,8 @@ class WaveformRecorder final : public Port {
   std::int64_t start = 0;
   bool anyWritten = false;
   std::uint8_t last = 0;
+  std::int64_t lastNanos = 0;
+  std::unique_ptr<RecordingSink> sink;
 };
 
 // Converts a tick count of a counter of frequency ticks per second to nanoseconds, rounding down,

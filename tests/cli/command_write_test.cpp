@@ -7,6 +7,7 @@
 
 #include "cli_fixture.h"
 #include "tests/device/fake_driver_os.h"
+#include "tests/device/fake_ftdi.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -109,6 +110,66 @@ TEST_F(CliTest, NothingButThePortTestReachesAPortThatIsNotReady) {
     EXPECT_TRUE(err.str().starts_with(errStart)) << err.str();
     EXPECT_EQ(os.libraryLoads, std::string_view(port).starts_with("io:") ? 1 : 0) << port;
     EXPECT_EQ(portWrites.size() > 1, exitCode == kExitOk);
+  }
+}
+
+PortOpener FtdiOpener(FakeFtdi& ftdi) {
+  return [&ftdi](const PortChoice& choice, Clock& clock, OpenedPort& opened, PortFault& fault) {
+    return OpenFtdiPort(ftdi, choice, clock, opened, fault);
+  };
+}
+
+// Through a USB adapter the controller decodes exactly the bytes of image, from a stream that is
+// the bit table sample by sample, and so does decode from the recording; the adapter is closed
+// afterwards.
+TEST_F(CliTest, AnFtdiWriteDecodesToTheImage) {
+  FakeFtdi ftdi(clock);
+  std::ostringstream err;
+  ASSERT_EQ(Write({"--port=ftdi", "--vcd", (dir.path() / "usb.vcd").string()}, err,
+                  {.openPort = FtdiOpener(ftdi)}),
+            kExitOk)
+      << err.str();
+  ASSERT_EQ(Run("decode @usb.vcd --output @a.bin").code, kExitOk);
+  EXPECT_NE(out.str().find("5120 bytes to ftdi"), std::string::npos) << out.str();
+  EXPECT_EQ(ftdi.OpenCount(), 0);
+  const TransferReport report = DecodeClocked(ftdi.Clocked(), clock.Frequency());
+  EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
+  ASSERT_EQ(Run("image 0 --date 2026-12-06 --output @b.bin").code, 0);
+  const std::string image = dir.Read("b.bin");
+  EXPECT_TRUE(report.bytes == std::vector<std::uint8_t>(image.begin(), image.end()));
+  EXPECT_EQ(dir.Read("a.bin"), image);
+  EXPECT_TRUE(ClockedStream(ftdi.Clocked()) == ExpectedStream(report.bytes));
+}
+
+// Each way a USB adapter fails has its own message and exit code 1, and leaves it closed. The
+// stand-in is set up in D2XX's terms.
+TEST_F(CliTest, AFailingFtdiAdapterIsNamedAndReleased) {
+  const struct {
+    const char* port;
+    std::function<void(StandInSetup&)> arrange;
+    const char* message;
+  } cases[] = {
+      {"ftdi", [](StandInSetup& s) { s.adapters = 0; }, "no USB adapter ftdi found"},
+      {"ftdi:XYZ", [](StandInSetup&) {}, "no USB adapter ftdi:XYZ found"},
+      {"ftdi:0", [](StandInSetup& s) { s.type = 5; }, "has an FT232R/FT245R chip"},
+      {"ftdi", [](StandInSetup& s) { s.openStatus = 3; }, "is busy"},  // FT_DEVICE_NOT_OPENED
+      {"ftdi", [](StandInSetup& s) { s.failAfter = 100'000; }, "was unplugged"},
+      {"ftdi",
+       [](StandInSetup& s) {
+         s.failAfter = 100'000;
+         s.failStatus = 0;
+       },
+       "stopped taking data"},
+      {"ftdi", [](StandInSetup& s) { s.rateInThousandths = 1050; },
+       "samples/s instead of 9998, more than 1 % off"},
+  };
+  for (const auto& c : cases) {
+    FakeFtdi ftdi(clock);
+    c.arrange(ftdi.setup);
+    std::ostringstream err;
+    EXPECT_EQ(Write({"--port", c.port}, err, {.openPort = FtdiOpener(ftdi)}), kExitFailure);
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    EXPECT_EQ(ftdi.OpenCount(), 0) << c.message;
   }
 }
 

@@ -37,10 +37,10 @@ using Wake = std::function<std::int64_t(std::int64_t now, std::int64_t deadline)
 class TransmitPauseTest : public TransmitImageTest,
                           public testing::WithParamInterface<std::pair<Wake, bool>> {};
 
-// Whatever the sleep and the scheduler do, the values and their order are those of the bit table,
-// every step lasts its length and each block pause is slept, counted and at least 700T long. A
-// wait ends on the read that first sees its length reached, one tick after its own start: with T
-// one tick, a step of T takes 2, a rest 3, and a pause 701 more.
+// Whatever the sleep and the scheduler do, every step lasts its length and each block pause is
+// slept, counted and at least 700T long. A wait ends on the read that first sees its length
+// reached, one tick after its own start: with T one tick, a step of T takes 2, a rest 3, and a
+// pause 701 more.
 TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
   const Wake& wake = GetParam().first;
   scheduler.grants = GetParam().second;
@@ -52,12 +52,8 @@ TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
   ASSERT_EQ(LptTransmitter(port, clock, scheduler).TransmitThreadProc(&job), kTransmitDone);
 
   ASSERT_EQ(port.writes.size(), kImageSize * 24);
-  for (std::size_t i = 0; i < port.writes.size(); ++i) {
-    // Each bit, least significant first: set-up with the clock high, clock low, rest.
-    const int data = ((algorithm.image[i / 24] >> (i % 24 / 3)) & 1) << 1;
-    const int expected = i % 3 == 2 ? 0x81 : 0x80 | data | (i % 3 == 0 ? 1 : 0);
-    ASSERT_EQ(port.writes[i].value, expected) << "write " << i;
-    if (i + 1 == port.writes.size()) break;
+  // The values are the transmission's, which the adapter's tests check sample by sample.
+  for (std::size_t i = 0; i + 1 < port.writes.size(); ++i) {
     const std::int64_t length = port.writes[i + 1].time - port.writes[i].time;
     if ((i + 1) % (24 * 32) == 0) {
       ASSERT_GE(length, 3 + 701) << "pause " << i;

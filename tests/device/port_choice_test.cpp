@@ -19,7 +19,9 @@ TEST(PortChoice, ParsesOrExplains) {
       {"io:0x378", {Kind::kDirectIo, "", 0x378}},
       {"io:0X3bc", {Kind::kDirectIo, "", 0x3BC}},
       {"io:888", {Kind::kDirectIo, "", 888}},
-      {"io:0xFFFF", {Kind::kDirectIo, "", 0xFFFF}}};
+      {"io:0xFFFF", {Kind::kDirectIo, "", 0xFFFF}},
+      {"ftdi", {Kind::kFtdi, "", 0}},
+      {"ftdi:FT1A2B3C", {Kind::kFtdi, "FT1A2B3C", 0}}};
   PortChoice choice;
   std::string error;
   for (const auto& [text, expected] : good) {
@@ -27,7 +29,7 @@ TEST(PortChoice, ParsesOrExplains) {
     EXPECT_EQ(choice, expected) << text;
   }
   for (const char* bad : {"io:0x10000", "io:0", "io:", "io:0x", "io:-1", "io:378h",
-                          "io:99999999999999999999", "SIM", "", "lpt1"}) {
+                          "io:99999999999999999999", "SIM", "", "lpt1", "ftdi:", "FTDI"}) {
     EXPECT_FALSE(ParsePortChoice(bad, choice, error)) << '"' << bad << '"';
     EXPECT_NE(error.find(bad), std::string::npos) << error;
   }

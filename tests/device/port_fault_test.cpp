@@ -27,6 +27,8 @@ TEST(PortFault, NamesThePortAndTheRemedyInEachLanguage) {
 #else
       {{Step::kDirectIo, "0x378", EPERM}, "needs root", "прямой доступ требует прав root"},
 #endif
+      {{Step::kAdapterOpen, "ftdi", EACCES, "LIBUSB_ERROR_ACCESS"}, "udev rule", "правило udev"},
+      {{Step::kAdapterWrite, "ftdi:2", ENODEV, "FT_IO_ERROR"}, "unplugged", "отключён"},
   };
   for (const auto& c : cases) {
     const std::string english = DescribeInEnglish(c.fault);

@@ -20,6 +20,7 @@
 #include "message_box_recorder.h"
 #include "modal_script.h"
 #include "tests/device/fake_clock.h"
+#include "tests/device/fake_ftdi.h"
 #include "tests/device/fake_scheduler.h"
 #include "tests/device/recording_port.h"
 
@@ -206,6 +207,43 @@ TEST(WriteSequenceTest, AFailedWriteIsReported) {
       EXPECT_GE(writes.back().time - writes[writes.size() - 2].time, kSettleTicks);
     } else {
       EXPECT_EQ(writes.size(), 1u);  // the rest level before the dialogs
+    }
+  }
+}
+
+// Through a USB adapter on the fake chip, by keys as above: the controller decodes the image of the
+// picked date; an adapter unplugged on the way, or clocking 5 % off and so refused, is reported.
+TEST(WriteSequenceTest, AWriteThroughAUsbAdapter) {
+  const CalendarDate picked{2030, 1, 1};
+  const struct {
+    std::function<void(StandInSetup&)> arrange;
+    std::string box;  // the start of the only message, "" for none
+  } cases[] = {
+      {[](StandInSetup&) {}, ""},
+      {[](StandInSetup& s) { s.failAfter = 100'000; },
+       "Запись прервана. USB-адаптер ftdi отключён.\nПрибор получил 1720 байт из 5120."},
+      {[](StandInSetup& s) { s.rateInThousandths = 1050; },
+       "Запись не начата. USB-адаптер ftdi выдаёт 104"},
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    FakeFtdi ftdi(rig.clock);
+    c.arrange(ftdi.setup);
+    PortFault fault;
+    const std::unique_ptr<FtdiPort> port = FtdiPort::Open(ftdi, "", "ftdi", rig.clock, fault);
+    ASSERT_TRUE(port);
+    ModalScript script;
+    script.Then(AcceptDate(picked)).Then(PressOk).Then([](CDialog&) {});
+    RunWriteSequence({*port, rig.clock, rig.scheduler}, *rig.algorithm, nullptr);
+    const TransferReport report = DecodeClocked(ftdi.Clocked(), rig.clock.Frequency());
+    if (c.box.empty()) {
+      EXPECT_TRUE(rig.recorder.boxes.empty());
+      EXPECT_TRUE(report.bytes == rig.algorithm->image);
+      EXPECT_TRUE(IsGoodTransfer(report)) << FormatTransferReport(report);
+      EXPECT_TRUE(ClockedStream(ftdi.Clocked()) == ExpectedStream(report.bytes));
+    } else {
+      ASSERT_EQ(rig.recorder.boxes.size(), 1u);
+      EXPECT_TRUE(rig.recorder.boxes[0].text.starts_with(c.box)) << rig.recorder.boxes[0].text;
     }
   }
 }

@@ -14,6 +14,7 @@ drive=$WINEPREFIX/drive_c
 program=$drive/Program\ Files/lunda
 vilt=$drive/Program\ Files/Common\ Files/Vilt
 shortcut=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Программатор\ ЛУНДА.lnk
+usb_shortcut=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/ЛУНДА\ \(USB-адаптер\).lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\lunda'
 
 fail() {
@@ -35,6 +36,8 @@ install() {
     [ -f "$program/$file" ] || fail "not installed: $file"
   done
   [ -f "$shortcut" ] || fail "no Start-menu entry"
+  [ -f "$usb_shortcut" ] && strings -el "$usb_shortcut" | grep -qxF -- '--port=ftdi' ||
+    fail "no Start-menu entry for the USB adapter"
   # The shortcut's strings (UTF-16): the working folder stands alone among them.
   strings -el "$shortcut" | grep -qxF 'C:\Program Files\lunda' ||
     fail "the Start-menu entry does not start in the program's folder"

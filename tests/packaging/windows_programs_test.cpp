@@ -32,7 +32,8 @@ TEST(WindowsPrograms, DeclareTheirExecutionLevel) {
 // Starts lunda.exe, answers its first message box (the caption is the program's name) and
 // returns the box's text and the exit code.
 std::pair<std::string, DWORD> RunLundaAnsweringItsBox(std::wstring command) {
-  STARTUPINFOW startup{sizeof startup};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                  &process);

@@ -26,8 +26,8 @@ std::string TakeOption(const std::string& arg, AppOptions& options) {
     std::string error;
     if (ParsePortChoice(text, options.port, error)) return {};
     return "Неверное значение --port: «" + text +
-           "».\nУкажите sim, устройство порта (например, /dev/parport0) или io:АДРЕС "
-           "(например, io:0x378).";
+           "».\nУкажите sim, устройство порта (например, /dev/parport0), io:АДРЕС "
+           "(например, io:0x378) или ftdi (USB-адаптер; ftdi:СЕРИЙНЫЙ_НОМЕР или ftdi:НОМЕР).";
   }
   if (arg.starts_with(kVcdOption)) {
     if (arg.size() == kVcdOption.size()) return "Для --vcd= не указан файл.";
@@ -81,7 +81,9 @@ std::string UsageText() {
          "  --port=ПОРТ   порт программатора: sim (имитация контроллера), устройство\n"
          "                (по умолчанию " +
          std::string(DefaultPortText()) +
-         ") или io:АДРЕС (например, io:0x378)\n"
+         "),\n"
+         "                io:АДРЕС (например, io:0x378) или ftdi[:СЕРИЙНЫЙ_НОМЕР|:НОМЕР]\n"
+         "                (USB-адаптер на микросхеме FT232H, FT2232H или FT4232H)\n"
          "  --vcd=ФАЙЛ    записать всё, что выводится в порт, в файл VCD\n"
          "  --help        показать эту справку\n"
          "  --version     показать версию\n"

@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kIdsCannotBuildImage = 1320;
 constexpr int kIdsWriteBroken = 1322;
+constexpr int kIdsWriteRefused = 1323;
 // The controller needs the rest level steady before the first bit and after the last.
 constexpr auto kSettle = std::chrono::milliseconds(100);
 
@@ -80,12 +81,17 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   }
   // A port that failed mid-write (a USB adapter pulled, a driver gone) left the controller with a
   // broken image: saying nothing would pass that off as a finished write.
-  if (const std::optional<PortFault> fault = environment.port.LastFault();
-      result == kTransmitPortFailed && fault) {
+  const std::optional<PortFault> fault = environment.port.LastFault();
+  if (result == kTransmitPortFailed && fault) {
     MessageBox(owner,
                FormatString(LoadString(kIdsWriteBroken),
                             {DescribeInRussian(*fault), std::to_string(bytesSent),
                              std::to_string(algorithm.imageSize)}),
+               MessageIcon::kError);
+  }
+  // A USB adapter whose measured rate is off got nothing that moves a line.
+  if (result == kTransmitRefused && fault) {
+    MessageBox(owner, FormatString(LoadString(kIdsWriteRefused), {DescribeInRussian(*fault)}),
                MessageIcon::kError);
   }
 }
