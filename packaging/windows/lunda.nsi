@@ -3,7 +3,8 @@
 ; driver registered by "lunda.exe /i" after installing and unregistered by "lunda.exe /u" before
 ; uninstalling. The driver's own files are not part of it: lunda expects them in place.
 ; Built by the cross build's "installer" target, which defines VERSION, FILES (the generated
-; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES) and OUTFILE.
+; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES), LICENSE (the MIT
+; licence, shown before anything is installed) and OUTFILE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -30,7 +31,7 @@ VIAddVersionKey /LANG=1049 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1049 "FileDescription" "Установка: ${PRODUCT}"
 VIAddVersionKey /LANG=1049 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
+VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2026 lunda maintainers, MIT License"
 
 !define MUI_FINISHPAGE_TITLE "Установка завершена"
 !define MUI_FINISHPAGE_TEXT "${PRODUCT} установлен в папку $INSTDIR.$\r$\n$\r$\nДрайвер LPT-порта \
@@ -38,6 +39,7 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lunda.exe"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

@@ -55,7 +55,10 @@ bool CChannelPage::OnInitDialog() {
       EnableDlgItem(kFirstValueEdit + j, false);
       EnableDlgItem(kFirstUnitList + j, false);
     }
-    SetDlgItemText(kFirstLabel + j, "T" + std::to_string(firstDelay + j + 1));
+    // Appended, not "T" + number: GCC 12 reports a false -Wrestrict for that when optimising.
+    std::string label(1, 'T');
+    label += std::to_string(firstDelay + j + 1);
+    SetDlgItemText(kFirstLabel + j, label);
   }
   for (int j = 0; j < kDelaysPerChannel; ++j) {
     if (!HasDlgItem(kFirstValueEdit + j) || !HasDlgItem(kFirstPurposeEdit + j)) continue;
