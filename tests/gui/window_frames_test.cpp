@@ -73,7 +73,7 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
   for (const auto& frame : frames) {
     SCOPED_TRACE(frame.name);
     ASSERT_TRUE(frame.dialog.Create());
-    QtDialogWindow& window = QtDialogWindow::Of(frame.dialog);
+    QWidget& window = *QtDialogWindow::Of(frame.dialog.Window()).Widget();
     window.show();
     QString actions;
     // The window manager announces what it allows once it has taken the window on.

@@ -6,8 +6,6 @@
 namespace lunda {
 namespace {
 
-constexpr int kIdsNoAlgorithms = 110;
-
 // The box's own text names "data" only; started from a menu, on another folder, or from another
 // working directory, the user needs to see the folder that was searched.
 std::string NoAlgorithmsText(const std::filesystem::path& folder) {
@@ -15,7 +13,7 @@ std::string NoAlgorithmsText(const std::filesystem::path& folder) {
   std::filesystem::path shown = std::filesystem::absolute(folder, error);
   if (error) shown = folder;
   const std::u8string utf8 = shown.lexically_normal().u8string();
-  return LoadString(kIdsNoAlgorithms) +
+  return LoadString(ids::strings::kNoAlgorithms) +
          "\nПапка алгоритмов: " + std::string(utf8.begin(), utf8.end());
 }
 

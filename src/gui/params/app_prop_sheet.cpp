@@ -13,8 +13,10 @@ struct ButtonText {
   int controlId;
   int stringId;
 };
-constexpr ButtonText kButtonTexts[] = {
-    {kIdOk, 102}, {kIdCancel, 103}, {kIdHelp, 104}, {kIdApplyNow, 105}};
+constexpr ButtonText kButtonTexts[] = {{kIdOk, ids::strings::kSheetOk},
+                                       {kIdCancel, ids::strings::kSheetCancel},
+                                       {kIdHelp, ids::strings::kSheetHelp},
+                                       {kIdApplyNow, ids::strings::kSheetApply}};
 
 // The page templates carry English captions ("Common", "Channel 1" for all three channels).
 constexpr const char* kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};

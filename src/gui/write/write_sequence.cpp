@@ -21,8 +21,6 @@
 namespace lunda {
 namespace {
 
-constexpr int kIdsCannotBuildImage = 1320;
-constexpr int kIdsWriteBroken = 1322;
 // The controller needs the rest level steady before the first bit and after the last.
 constexpr auto kSettle = std::chrono::milliseconds(100);
 
@@ -56,7 +54,7 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   CalendarDate date = Today();
   if (!AskDate(owner, date)) return;
   if (!algorithm.PatchImage(date)) {
-    MessageBox(owner, LoadString(kIdsCannotBuildImage), MessageIcon::kError);
+    MessageBox(owner, LoadString(ids::strings::kCannotBuildImage), MessageIcon::kError);
     return;
   }
 
@@ -83,7 +81,7 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   if (const std::optional<PortFault> fault = environment.port.LastFault();
       result == kTransmitPortFailed && fault) {
     MessageBox(owner,
-               FormatString(LoadString(kIdsWriteBroken),
+               FormatString(LoadString(ids::strings::kWriteBroken),
                             {DescribeInRussian(*fault), std::to_string(bytesSent),
                              std::to_string(algorithm.imageSize)}),
                MessageIcon::kError);

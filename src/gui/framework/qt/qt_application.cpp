@@ -1,9 +1,10 @@
-// The Qt application around the dialogs.
+// The Qt application around the dialogs, and the pictures of its windows.
 #include <QApplication>
 #include <QFileInfo>
-#include <iostream>
+#include <QPixmap>
 
-#include "gui/framework/application.h"
+#include "gui/framework/backend/services.h"
+#include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_icons.h"
 
 namespace lunda {
@@ -37,8 +38,14 @@ std::string ApplicationTitle() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
 
-void ShowPlainText(std::string_view text) { std::cout << text; }
+bool HasStandardStream(StandardStream) { return true; }
 
-void ShowDiagnosticText(std::string_view text, const CDialog*) { std::cerr << text; }
+bool SaveWindowPicture(DialogWindow& window, const std::string& path) {
+  QDialog* dialog = QtDialogWindow::Of(window).Widget();
+  if (dialog == nullptr) return false;
+  dialog->show();
+  QApplication::processEvents();
+  return dialog->grab().save(QString::fromStdString(path));
+}
 
 }  // namespace lunda
