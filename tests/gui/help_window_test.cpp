@@ -82,7 +82,8 @@ TEST(HelpWindowTest, HelpAndF1OpenTheTopicOfTheirWindowBesideTheModalWindows) {
       .Then([&](CDialog& dialog) {
         auto& sheet = static_cast<CPropertySheet&>(dialog);
         sheet.SetActivePage(2);
-        sheetTopics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2), 1100);
+        sheetTopics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2),
+                                ids::channel_page::kFirstValue);
         sheet.EndDialog(kIdCancel);
       });
   window.DoModal();

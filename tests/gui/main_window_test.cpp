@@ -116,7 +116,7 @@ TEST(MainWindowTest, RowsSelectionParametersAndDefaults) {
 }
 
 // With no algorithm the commands are disabled but help is not; every control has its tip; the
-// window menu offers the About box (template 100).
+// window menu offers the About box.
 TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   Window w;
   w.Open();
@@ -134,7 +134,7 @@ TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   test::ModalScript script;
   script.Then([](CDialog&) { Press(Key::kEnter); });
   test::ChooseWindowMenuItem(*w.dialog, kIdmAbout);
-  EXPECT_EQ(script.seen, std::vector<int>{100});
+  EXPECT_EQ(script.seen, std::vector<int>{ids::about_dlg::kTemplate});
   EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 

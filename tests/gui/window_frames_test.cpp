@@ -66,10 +66,10 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
     bool closable;
     bool minimisable;
     bool blankTitle;
-  } frames[] = {{"main window 102", main, true, true, false},
-                {"About 100", about, true, false, false},
-                {"date 133", date, true, false, true},
-                {"progress 132", progress, false, false, false}};
+  } frames[] = {{"main window", main, true, true, false},
+                {"About", about, true, false, false},
+                {"date", date, true, false, true},
+                {"progress", progress, false, false, false}};
   for (const auto& frame : frames) {
     SCOPED_TRACE(frame.name);
     ASSERT_TRUE(frame.dialog.Create());

@@ -4,7 +4,6 @@
 #include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +16,7 @@
 #include <QSignalBlocker>
 
 #include "gui/framework/qt/qt_icons.h"
+#include "gui/framework/qt/qt_item_controls.h"
 #include "gui/framework/qt/qt_tool_tips.h"
 #include "gui/framework/qt/qt_up_down.h"
 #include "gui/framework/qt/qt_widgets.h"
@@ -24,19 +24,9 @@
 namespace lunda {
 namespace {
 
-// An adapter that knows its widget's class.
-template <typename QtWidget>
-class Typed : public QtControl {
+class Button final : public QtTypedControl<QAbstractButton> {
  public:
-  Typed(QtWidget* widget, const ControlTemplate& control) : QtControl(widget, control), w(widget) {}
-
- protected:
-  QtWidget* w;
-};
-
-class Button final : public Typed<QAbstractButton> {
- public:
-  Button(QAbstractButton* button, const ControlTemplate& c, WindowHost& host) : Typed(button, c) {
+  Button(QAbstractButton* button, const ControlTemplate& c, WindowHost& host) : QtTypedControl(button, c) {
     button->setText(FromUtf8(c.text));
     const int id = c.id;
     QObject::connect(button, &QAbstractButton::clicked, button,
@@ -55,9 +45,9 @@ class Button final : public Typed<QAbstractButton> {
   }
 };
 
-class Label final : public Typed<QLabel> {
+class Label final : public QtTypedControl<QLabel> {
  public:
-  Label(QLabel* label, const ControlTemplate& c) : Typed(label, c) {
+  Label(QLabel* label, const ControlTemplate& c) : QtTypedControl(label, c) {
     if (c.kind == ControlKind::kIcon) {
       label->setPixmap(LoadQtIcon(QString::fromStdString(c.text).toInt())
                            .pixmap(kQtIconPixels, kQtIconPixels));
@@ -75,9 +65,9 @@ class Label final : public Typed<QLabel> {
   void SetText(std::string_view text) override { w->setText(FromUtf8(text)); }
 };
 
-class GroupBox final : public Typed<QGroupBox> {
+class GroupBox final : public QtTypedControl<QGroupBox> {
  public:
-  GroupBox(QGroupBox* group, const ControlTemplate& c) : Typed(group, c) {
+  GroupBox(QGroupBox* group, const ControlTemplate& c) : QtTypedControl(group, c) {
     group->setTitle(FromUtf8(c.text));
     // A frame listed after the controls it surrounds lies above them; like a classic group box
     // it lets the pointer through to them.
@@ -87,9 +77,9 @@ class GroupBox final : public Typed<QGroupBox> {
   void SetText(std::string_view text) override { w->setTitle(FromUtf8(text)); }
 };
 
-class LineEdit final : public Typed<QLineEdit> {
+class LineEdit final : public QtTypedControl<QLineEdit> {
  public:
-  LineEdit(QLineEdit* edit, const ControlTemplate& c) : Typed(edit, c) {
+  LineEdit(QLineEdit* edit, const ControlTemplate& c) : QtTypedControl(edit, c) {
     edit->setReadOnly(c.styles.readOnly);
     if (c.styles.number) {
       edit->setValidator(
@@ -106,9 +96,9 @@ class LineEdit final : public Typed<QLineEdit> {
   void SelectAll() override { w->selectAll(); }
 };
 
-class TextEdit final : public Typed<QPlainTextEdit> {
+class TextEdit final : public QtTypedControl<QPlainTextEdit> {
  public:
-  TextEdit(QPlainTextEdit* edit, const ControlTemplate& c) : Typed(edit, c) {
+  TextEdit(QPlainTextEdit* edit, const ControlTemplate& c) : QtTypedControl(edit, c) {
     edit->setReadOnly(c.styles.readOnly);
     edit->setTabChangesFocus(true);
     edit->setVerticalScrollBarPolicy(c.styles.vScroll ? Qt::ScrollBarAlwaysOn
@@ -124,99 +114,9 @@ class TextEdit final : public Typed<QPlainTextEdit> {
   void SelectAll() override { w->selectAll(); }
 };
 
-class ListBox final : public Typed<QListWidget>, public ItemControl {
+class UpDown final : public QtTypedControl<QtUpDown>, public RangeControl {
  public:
-  ListBox(QListWidget* list, const ControlTemplate& c, WindowHost& host) : Typed(list, c) {
-    for (const std::string& item : c.items) list->addItem(FromUtf8(item));
-    const int id = c.id;
-    QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                     [&host, id] { host.Act({UserAction::Kind::kSelChange, id}); });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                     [&host, id] { host.Act({UserAction::Kind::kDoubleClick, id}); });
-  }
-  [[nodiscard]] ItemControl* Items() override { return this; }
-  [[nodiscard]] int Count() const override { return w->count(); }
-  [[nodiscard]] std::string ItemText(int index) const override {
-    const QListWidgetItem* item = w->item(index);
-    return item ? item->text().toStdString() : std::string();
-  }
-  void Insert(int index, std::string_view text) override {
-    const QSignalBlocker blocker(w);
-    w->insertItem(index < 0 ? w->count() : index, FromUtf8(text));
-  }
-  void Delete(int index) override {
-    const QSignalBlocker blocker(w);
-    delete w->takeItem(index);
-  }
-  [[nodiscard]] int Selection() const override {
-    const QList<QListWidgetItem*> selected = w->selectedItems();
-    return selected.isEmpty() ? -1 : w->row(selected.front());
-  }
-  void Select(int index) override {
-    const QSignalBlocker blocker(w);
-    w->setCurrentRow(index);
-    if (index < 0) w->clearSelection();
-  }
-};
-
-class ComboBox final : public Typed<QComboBox>, public ItemControl {
- public:
-  ComboBox(QComboBox* combo, const ControlTemplate& c) : Typed(combo, c) {
-    for (const std::string& item : c.items) combo->addItem(FromUtf8(item));
-    combo->setCurrentIndex(-1);
-  }
-  [[nodiscard]] std::string Text() const override { return w->currentText().toStdString(); }
-  void SetText(std::string_view text) override { Select(w->findText(FromUtf8(text))); }
-  [[nodiscard]] ItemControl* Items() override { return this; }
-  [[nodiscard]] int Count() const override { return w->count(); }
-  [[nodiscard]] std::string ItemText(int index) const override {
-    return w->itemText(index).toStdString();
-  }
-  void Insert(int index, std::string_view text) override {
-    const QSignalBlocker blocker(w);
-    w->insertItem(index < 0 ? w->count() : index, FromUtf8(text));
-  }
-  void Delete(int index) override {
-    const QSignalBlocker blocker(w);
-    w->removeItem(index);
-  }
-  [[nodiscard]] int Selection() const override { return w->currentIndex(); }
-  void Select(int index) override {
-    const QSignalBlocker blocker(w);
-    w->setCurrentIndex(index);
-  }
-};
-
-class TabControl final : public Typed<QtTabControl>, public ItemControl {
- public:
-  TabControl(QtTabControl* tabs, const ControlTemplate& c, WindowHost& host) : Typed(tabs, c) {
-    const int id = c.id;
-    QObject::connect(&tabs->Tabs(), &QTabBar::currentChanged, tabs,
-                     [&host, id] { host.Act({UserAction::Kind::kSelChange, id}); });
-  }
-  [[nodiscard]] ItemControl* Items() override { return this; }
-  [[nodiscard]] int Count() const override { return w->Tabs().count(); }
-  [[nodiscard]] std::string ItemText(int index) const override {
-    return w->Tabs().tabText(index).toStdString();
-  }
-  void Insert(int index, std::string_view text) override {
-    const QSignalBlocker blocker(w->Tabs());
-    w->Tabs().insertTab(index < 0 ? Count() : index, FromUtf8(text));
-  }
-  void Delete(int index) override {
-    const QSignalBlocker blocker(w->Tabs());
-    w->Tabs().removeTab(index);
-  }
-  [[nodiscard]] int Selection() const override { return w->Tabs().currentIndex(); }
-  void Select(int index) override {
-    const QSignalBlocker blocker(w->Tabs());
-    w->Tabs().setCurrentIndex(index);
-  }
-};
-
-class UpDown final : public Typed<QtUpDown>, public RangeControl {
- public:
-  UpDown(QtUpDown* upDown, const ControlTemplate& c, WindowHost& host) : Typed(upDown, c) {
+  UpDown(QtUpDown* upDown, const ControlTemplate& c, WindowHost& host) : QtTypedControl(upDown, c) {
     upDown->SetArrowKeys(c.styles.arrowKeys);
     const int id = c.id;
     upDown->SetStepHandler([&host, id](int delta) { return host.MayStep(id, delta); });
@@ -228,9 +128,9 @@ class UpDown final : public Typed<QtUpDown>, public RangeControl {
   void SetBuddy(Control& buddy) override { w->SetBuddy(static_cast<QtControl&>(buddy).Widget()); }
 };
 
-class ProgressBar final : public Typed<QProgressBar>, public RangeControl {
+class ProgressBar final : public QtTypedControl<QProgressBar>, public RangeControl {
  public:
-  ProgressBar(QProgressBar* bar, const ControlTemplate& c) : Typed(bar, c) {
+  ProgressBar(QProgressBar* bar, const ControlTemplate& c) : QtTypedControl(bar, c) {
     bar->setTextVisible(false);
   }
   [[nodiscard]] RangeControl* Range() override { return this; }
@@ -241,9 +141,9 @@ class ProgressBar final : public Typed<QProgressBar>, public RangeControl {
 
 QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, date.day); }
 
-class DatePicker final : public Typed<QDateEdit>, public DateControl {
+class DatePicker final : public QtTypedControl<QDateEdit>, public DateControl {
  public:
-  DatePicker(QDateEdit* picker, const ControlTemplate& c) : Typed(picker, c) {
+  DatePicker(QDateEdit* picker, const ControlTemplate& c) : QtTypedControl(picker, c) {
     // The dialogs are Russian whatever the system language, so are their dates: 06.12.2026 and
     // a calendar with Russian month names, not the C locale's "6 Dec 2026".
     const QLocale russian(QLocale::Russian, QLocale::Russia);
@@ -289,11 +189,9 @@ std::unique_ptr<QtControl> MakeAdapter(const ControlTemplate& c, QWidget& parent
       if (c.styles.multiLine) return std::make_unique<TextEdit>(new QPlainTextEdit(&parent), c);
       return std::make_unique<LineEdit>(new QLineEdit(&parent), c);
     case ControlKind::kListBox:
-      return std::make_unique<ListBox>(NewListBox(c, parent, host), c, host);
     case ControlKind::kComboBox:
-      return std::make_unique<ComboBox>(new QComboBox(&parent), c);
     case ControlKind::kTabControl:
-      return std::make_unique<TabControl>(new QtTabControl(&parent), c, host);
+      return MakeQtItemControl(c, parent, host);
     case ControlKind::kUpDown:
       return std::make_unique<UpDown>(new QtUpDown(&parent), c, host);
     case ControlKind::kProgressBar:

@@ -35,6 +35,16 @@ class QtControl : public Control {
   ControlKind kind_;
 };
 
+// A control's adapter that knows its widget's class.
+template <typename QtWidget>
+class QtTypedControl : public QtControl {
+ public:
+  QtTypedControl(QtWidget* widget, const ControlTemplate& control) : QtControl(widget, control), w(widget) {}
+
+ protected:
+  QtWidget* w;
+};
+
 // The widget for the template's control, placed in parent and set up from the template, with
 // its adapter; what the user does with it is reported to host.
 [[nodiscard]] std::unique_ptr<QtControl> MakeQtControl(const ControlTemplate& control,
