@@ -115,7 +115,8 @@ TEST(DialogTest, TabSkipsControlsWithoutTabStopAndTheCloseBoxRunsCancel) {
     Press(Key::kTab);
     visited.push_back(dialog->GetFocusId());
   }
-  EXPECT_EQ(visited, (std::vector<int>{dlg::kSecond, dlg::kText, dlg::kList, dlg::kCombo, dlg::kOther, kIdOk, kIdCancel}));
+  EXPECT_EQ(visited, (std::vector<int>{dlg::kSecond, dlg::kText, dlg::kList, dlg::kCombo,
+                                       dlg::kOther, kIdOk, kIdCancel}));
   // The close box runs Cancel unless the dialog refuses to close.
   dialog->refuseClose = true;
   test::CloseBox(*dialog);
@@ -131,13 +132,13 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
     Key key;
     std::vector<int> commands;
   } cases[] = {
-      {dlg::kList, Key::kEnter, {kIdOk}},              // in a list: OK
-      {dlg::kNumber, Key::kEnter, {kIdOk}},            // in an edit
-      {dlg::kOther, Key::kEnter, {dlg::kOther}},            // on a button: that button
+      {dlg::kList, Key::kEnter, {kIdOk}},         // in a list: OK
+      {dlg::kNumber, Key::kEnter, {kIdOk}},       // in an edit
+      {dlg::kOther, Key::kEnter, {dlg::kOther}},  // on a button: that button
       {kIdCancel, Key::kEnter, {kIdCancel}},      // on Cancel
-      {dlg::kText, Key::kEnter, {}},                   // in a want-return edit: stays there
-      {dlg::kOther, Key::kEscape, {kIdCancel}},        // anywhere
-      {dlg::kNumber, Key::kF1, {}},                    // no Help button: F1 does nothing
+      {dlg::kText, Key::kEnter, {}},              // in a want-return edit: stays there
+      {dlg::kOther, Key::kEscape, {kIdCancel}},   // anywhere
+      {dlg::kNumber, Key::kF1, {}},               // no Help button: F1 does nothing
   };
   for (const auto& c : cases) {
     const auto dialog = OpenDialog();
@@ -161,7 +162,7 @@ TEST(DataExchangeTest, ReadsStopAtTheFirstFieldRefusedWithItsClassicPrompt) {
     const auto dialog = OpenDialog();
     dialog->SetDlgItemText(dlg::kNumber, c.text);
     dialog->SetDlgItemText(dlg::kText, "read");  // after the number
-    Press(Key::kEnter);                  // OK, which ends the dialog only once every field reads
+    Press(Key::kEnter);  // OK, which ends the dialog only once every field reads
     EXPECT_EQ(dialog->IsWindowVisible(), !c.prompt.empty()) << c.text;
     EXPECT_EQ(dialog->text, c.prompt.empty() ? "read" : "") << c.text;
     ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);
@@ -185,7 +186,8 @@ TEST(DataExchangeTest, RadioGroupAndComboIndexes) {
     dialog.radio = index;
     dialog.combo = index;
     EXPECT_TRUE(dialog.UpdateData(false));
-    EXPECT_EQ(std::pair(dialog.IsDlgButtonChecked(dlg::kFirstRadio), dialog.IsDlgButtonChecked(dlg::kSecondRadio)),
+    EXPECT_EQ(std::pair(dialog.IsDlgButtonChecked(dlg::kFirstRadio),
+                        dialog.IsDlgButtonChecked(dlg::kSecondRadio)),
               std::pair(read == 0, read == 1));
     EXPECT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(std::pair(dialog.radio, dialog.combo), std::pair(read, index));

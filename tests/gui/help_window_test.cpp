@@ -72,8 +72,8 @@ TEST(HelpWindowTest, HelpAndF1OpenTheTopicOfTheirWindowBesideTheModalWindows) {
   test::ModalScript script;
   script
       .Then([&](CDialog& main) {
-        mainTopics =
-            VisitHelp(main, ids::main_dlg::kHelp, "Запись алгоритма в прибор", main, ids::main_dlg::kAlgorithmList);
+        mainTopics = VisitHelp(main, ids::main_dlg::kHelp, "Запись алгоритма в прибор", main,
+                               ids::main_dlg::kAlgorithmList);
         test::ClickRow(main, ids::main_dlg::kAlgorithmList, 1);
         selectedRow = CListBox(main, ids::main_dlg::kAlgorithmList).GetCurSel();
         test::Click(main, ids::main_dlg::kParameters);

@@ -127,7 +127,8 @@ TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   w.dialog->GotoDlgCtrl(dlg::kAlgorithmList);
   Press(Key::kEnter);
   EXPECT_TRUE(w.written.empty());
-  for (const int id : {dlg::kAlgorithmList, dlg::kDescription, dlg::kWrite, dlg::kParameters, dlg::kDefaults})
+  for (const int id :
+       {dlg::kAlgorithmList, dlg::kDescription, dlg::kWrite, dlg::kParameters, dlg::kDefaults})
     EXPECT_FALSE(test::ToolTip(*w.dialog, id).empty()) << id;
   EXPECT_EQ(test::ToolTip(*w.dialog, dlg::kHelp), "Открытие файла помощи");
 

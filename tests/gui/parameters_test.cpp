@@ -12,10 +12,10 @@
 #include "algorithm/cp1251.h"
 #include "gui/framework/up_down.h"
 #include "gui/params/edit_parameters.h"
-#include "res/ids.h"
 #include "gui_driver.h"
 #include "message_box_recorder.h"
 #include "modal_script.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {

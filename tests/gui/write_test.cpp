@@ -143,8 +143,8 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
       test::Press(test::Key::kEscape);
       test::CloseBox(dialog);
       test::WaitUntil([] { return false; }, 30);  // a few timer ticks
-      stayedOpen =
-          dialog.IsWindowVisible() && CProgressCtrl(dialog, ids::write_dlg::kProgress).GetPos() == 0;
+      stayedOpen = dialog.IsWindowVisible() &&
+                   CProgressCtrl(dialog, ids::write_dlg::kProgress).GetPos() == 0;
       scheduler.held = false;
       test::WaitUntil([&] {
         barAtClose = CProgressCtrl(dialog, ids::write_dlg::kProgress).GetPos();

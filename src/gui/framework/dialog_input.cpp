@@ -57,8 +57,8 @@ bool CDialog::PressEnter() {
   const ControlTemplate* focused = template_.FindControl(GetFocusId());
   // A multi-line edit that keeps Enter takes it, and a read-only one ignores it.
   if (focused && focused->styles.wantReturn) return false;
-  if (focused && (focused->kind == ControlKind::kPushButton ||
-                  focused->kind == ControlKind::kDefPushButton)) {
+  if (focused &&
+      (focused->kind == ControlKind::kPushButton || focused->kind == ControlKind::kDefPushButton)) {
     OnCommand(focused->id);
     return true;
   }

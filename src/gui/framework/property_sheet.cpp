@@ -72,9 +72,9 @@ std::optional<DialogTemplate> CPropertySheet::LoadTemplate(std::string*) {
   int x = sheet.width - kMargin - 4 * kButtonWidth - 3 * kButtonGap;
   for (const auto& b : buttons) {
     const ControlKind kind = b.id == kIdOk ? ControlKind::kDefPushButton : ControlKind::kPushButton;
-    sheet.controls.push_back(SheetControl(b.id, kind, LoadString(b.text),
-                                          {x, tabs.y + tabs.height + kMargin, kButtonWidth,
-                                           kButtonHeight}));
+    sheet.controls.push_back(
+        SheetControl(b.id, kind, LoadString(b.text),
+                     {x, tabs.y + tabs.height + kMargin, kButtonWidth, kButtonHeight}));
     x += kButtonWidth + kButtonGap;
   }
   sheet.controls[2].styles.disabled = true;  // Apply: nothing has changed yet

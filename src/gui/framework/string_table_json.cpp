@@ -2,8 +2,8 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
-#include "gui/framework/embedded_resources.h"
 #include "gui/framework/backend/services.h"
+#include "gui/framework/embedded_resources.h"
 
 namespace lunda {
 namespace {

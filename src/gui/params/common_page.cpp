@@ -20,7 +20,8 @@ namespace dlg = ids::common_page;
 constexpr int kMaxCode = 255;
 
 bool IsPageEdit(int id) {
-  return (id >= dlg::kFirstThreshold && id < dlg::kFirstThreshold + kThresholdCount) || id == dlg::kStartDelay;
+  return (id >= dlg::kFirstThreshold && id < dlg::kFirstThreshold + kThresholdCount) ||
+         id == dlg::kStartDelay;
 }
 
 }  // namespace
@@ -83,7 +84,8 @@ void CCommonPage::OnControlFocusIn(int id) {
 }
 
 bool CCommonPage::OnDeltaPos(int id, int delta) {
-  if (id >= dlg::kFirstSpin && id < dlg::kFirstSpin + kThresholdCount) StepThreshold(id - dlg::kFirstSpin, delta);
+  if (id >= dlg::kFirstSpin && id < dlg::kFirstSpin + kThresholdCount)
+    StepThreshold(id - dlg::kFirstSpin, delta);
   return true;
 }
 

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "algorithm/calendar_date.h"
-#include "gui/framework/dialog.h"
 #include "gui/framework/date_picker.h"
+#include "gui/framework/dialog.h"
 
 namespace lunda::test {
 

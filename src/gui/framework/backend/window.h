@@ -40,13 +40,13 @@ struct RowPainting {
 // What the user did, as the window reports it.
 struct UserAction {
   enum class Kind {
-    kCommand,     // a click on a push button, radio button or check box
-    kFocusIn,     // an edit, list or combo box received the focus
-    kSelChange,   // the user changed a list box's row or a tab control's tab
-    kDoubleClick, // a double click on a list box row
-    kTimer,       // a timer of the window elapsed
-    kClose,       // the close box, Alt+F4 or the window menu's Close
-    kWindowMenu,  // an entry the dialog added to the window menu, by its command
+    kCommand,      // a click on a push button, radio button or check box
+    kFocusIn,      // an edit, list or combo box received the focus
+    kSelChange,    // the user changed a list box's row or a tab control's tab
+    kDoubleClick,  // a double click on a list box row
+    kTimer,        // a timer of the window elapsed
+    kClose,        // the close box, Alt+F4 or the window menu's Close
+    kWindowMenu,   // an entry the dialog added to the window menu, by its command
   };
   Kind kind;
   int id;
@@ -68,8 +68,7 @@ class WindowHost {
   // A combo box is about to drop its list down; false keeps it closed.
   virtual bool MayDropDown(int comboId) = 0;
   // How to paint a row of an owner-drawn list; nothing paints nothing.
-  [[nodiscard]] virtual std::optional<RowPainting> PaintRow(int listId, int row,
-                                                            bool selected) = 0;
+  [[nodiscard]] virtual std::optional<RowPainting> PaintRow(int listId, int row, bool selected) = 0;
   // The command Enter runs when the focused control does not take it.
   [[nodiscard]] virtual int DefaultCommand() const = 0;
 

@@ -38,8 +38,8 @@ bool HeadlessControl::TakesFocus() const {
 
 std::string HeadlessControl::Text() const {
   if (template_.kind == ControlKind::kComboBox) return ItemText(selection_);
-  const bool rows = template_.kind == ControlKind::kListBox ||
-                    template_.kind == ControlKind::kTabControl;
+  const bool rows =
+      template_.kind == ControlKind::kListBox || template_.kind == ControlKind::kTabControl;
   return rows ? std::string() : text_;
 }
 

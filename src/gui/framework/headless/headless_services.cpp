@@ -27,8 +27,8 @@ bool HasStandardStream(StandardStream) { return true; }
 // A test answers every box through the framework's handler; one that reaches here was not
 // expected, and could never be closed.
 void ShowMessageBox(DialogWindow*, std::string_view text, std::string_view, MessageIcon) {
-  std::fprintf(stderr, "lunda: a message box nobody answers: %.*s\n",
-               static_cast<int>(text.size()), text.data());
+  std::fprintf(stderr, "lunda: a message box nobody answers: %.*s\n", static_cast<int>(text.size()),
+               text.data());
 }
 
 }  // namespace lunda

@@ -128,8 +128,8 @@ void Press(Key key) {
       const std::vector<HeadlessControl*> stops = active->TabStops();
       if (stops.empty()) return;
       const auto at = std::find(stops.begin(), stops.end(), focus);
-      HeadlessWindow::MoveFocus(
-          at == stops.end() || at + 1 == stops.end() ? *stops.front() : **(at + 1));
+      HeadlessWindow::MoveFocus(at == stops.end() || at + 1 == stops.end() ? *stops.front()
+                                                                           : **(at + 1));
       return;
     }
     case Key::kEnter:

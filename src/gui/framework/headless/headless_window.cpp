@@ -15,8 +15,9 @@ std::vector<HeadlessWindow*>& Windows() {
 }
 
 bool IsAlive(const HeadlessWindow* window) {
-  return window != nullptr && std::find(Windows().begin(), Windows().end(), window) !=
-                                  Windows().end() && window->Exists();
+  return window != nullptr &&
+         std::find(Windows().begin(), Windows().end(), window) != Windows().end() &&
+         window->Exists();
 }
 
 std::vector<std::shared_ptr<std::function<void()>>>& Pollers() {

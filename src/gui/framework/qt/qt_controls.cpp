@@ -26,11 +26,13 @@ namespace {
 
 class Button final : public QtTypedControl<QAbstractButton> {
  public:
-  Button(QAbstractButton* button, const ControlTemplate& c, WindowHost& host) : QtTypedControl(button, c) {
+  Button(QAbstractButton* button, const ControlTemplate& c, WindowHost& host)
+      : QtTypedControl(button, c) {
     button->setText(FromUtf8(c.text));
     const int id = c.id;
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [&host, id] { host.Act({UserAction::Kind::kCommand, id}); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [&host, id] {
+      host.Act({UserAction::Kind::kCommand, id});
+    });
   }
   [[nodiscard]] std::string Text() const override { return w->text().toStdString(); }
   void SetText(std::string_view text) override { w->setText(FromUtf8(text)); }
@@ -49,8 +51,8 @@ class Label final : public QtTypedControl<QLabel> {
  public:
   Label(QLabel* label, const ControlTemplate& c) : QtTypedControl(label, c) {
     if (c.kind == ControlKind::kIcon) {
-      label->setPixmap(LoadQtIcon(QString::fromStdString(c.text).toInt())
-                           .pixmap(kQtIconPixels, kQtIconPixels));
+      label->setPixmap(
+          LoadQtIcon(QString::fromStdString(c.text).toInt()).pixmap(kQtIconPixels, kQtIconPixels));
       return;
     }
     label->setTextFormat(Qt::PlainText);

@@ -39,7 +39,8 @@ class QtControl : public Control {
 template <typename QtWidget>
 class QtTypedControl : public QtControl {
  public:
-  QtTypedControl(QtWidget* widget, const ControlTemplate& control) : QtControl(widget, control), w(widget) {}
+  QtTypedControl(QtWidget* widget, const ControlTemplate& control)
+      : QtControl(widget, control), w(widget) {}
 
  protected:
   QtWidget* w;

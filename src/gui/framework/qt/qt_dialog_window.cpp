@@ -251,9 +251,8 @@ void QtDialogWindow::AppendWindowMenuItem(int command, std::string_view text) {
                      [this] { windowMenu_->popup(dialog_->mapToGlobal(QPoint(0, 0))); });
   }
   windowMenu_->addSeparator();
-  QAction* action = windowMenu_->addAction(FromUtf8(text), dialog_, [this, command] {
-    Report(UserAction::Kind::kWindowMenu, command);
-  });
+  QAction* action = windowMenu_->addAction(
+      FromUtf8(text), dialog_, [this, command] { Report(UserAction::Kind::kWindowMenu, command); });
   action->setData(command);
 }
 

@@ -14,10 +14,12 @@ class ListBox final : public QtTypedControl<QListWidget>, public ItemControl {
   ListBox(QListWidget* list, const ControlTemplate& c, WindowHost& host) : QtTypedControl(list, c) {
     for (const std::string& item : c.items) list->addItem(FromUtf8(item));
     const int id = c.id;
-    QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                     [&host, id] { host.Act({UserAction::Kind::kSelChange, id}); });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                     [&host, id] { host.Act({UserAction::Kind::kDoubleClick, id}); });
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [&host, id] {
+      host.Act({UserAction::Kind::kSelChange, id});
+    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list, [&host, id] {
+      host.Act({UserAction::Kind::kDoubleClick, id});
+    });
   }
   [[nodiscard]] ItemControl* Items() override { return this; }
   [[nodiscard]] int Count() const override { return w->count(); }
@@ -74,10 +76,12 @@ class ComboBox final : public QtTypedControl<QComboBox>, public ItemControl {
 
 class TabControl final : public QtTypedControl<QtTabControl>, public ItemControl {
  public:
-  TabControl(QtTabControl* tabs, const ControlTemplate& c, WindowHost& host) : QtTypedControl(tabs, c) {
+  TabControl(QtTabControl* tabs, const ControlTemplate& c, WindowHost& host)
+      : QtTypedControl(tabs, c) {
     const int id = c.id;
-    QObject::connect(&tabs->Tabs(), &QTabBar::currentChanged, tabs,
-                     [&host, id] { host.Act({UserAction::Kind::kSelChange, id}); });
+    QObject::connect(&tabs->Tabs(), &QTabBar::currentChanged, tabs, [&host, id] {
+      host.Act({UserAction::Kind::kSelChange, id});
+    });
   }
   [[nodiscard]] ItemControl* Items() override { return this; }
   [[nodiscard]] int Count() const override { return w->Tabs().count(); }

@@ -40,9 +40,9 @@ class Edit final : public Win32Control {
 struct ListMessages {
   UINT count, textLength, text, insert, remove, getSelection, setSelection;
 };
-constexpr ListMessages kListBox{LB_GETCOUNT,    LB_GETTEXTLEN, LB_GETTEXT,  LB_INSERTSTRING,
+constexpr ListMessages kListBox{LB_GETCOUNT,     LB_GETTEXTLEN, LB_GETTEXT,  LB_INSERTSTRING,
                                 LB_DELETESTRING, LB_GETCURSEL,  LB_SETCURSEL};
-constexpr ListMessages kComboBox{CB_GETCOUNT,    CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING,
+constexpr ListMessages kComboBox{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING,
                                  CB_DELETESTRING, CB_GETCURSEL,    CB_SETCURSEL};
 
 class ListControl : public Win32Control, public ItemControl {

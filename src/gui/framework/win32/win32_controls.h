@@ -44,8 +44,7 @@ class Win32Control : public Control {
 };
 
 // The adapter for the control with that template, whose window the dialog manager made.
-[[nodiscard]] std::unique_ptr<Win32Control> MakeWin32Control(Win32DialogWindow& window,
-                                                             HWND item,
+[[nodiscard]] std::unique_ptr<Win32Control> MakeWin32Control(Win32DialogWindow& window, HWND item,
                                                              const ControlTemplate& control);
 
 }  // namespace lunda

@@ -77,9 +77,9 @@ int Win32DialogWindow::RunModal(const DialogTemplate& dialogTemplate, DialogWind
   template_ = dialogTemplate;
   templateWords_ = BuildWin32Template(template_, TemplateUse::kDialog);
   modal_ = true;
-  const INT_PTR result = DialogBoxIndirectParamW(
-      Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(templateWords_.data()), OwnerHandle(owner),
-      DialogProc, reinterpret_cast<LPARAM>(this));
+  const INT_PTR result =
+      DialogBoxIndirectParamW(Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(templateWords_.data()),
+                              OwnerHandle(owner), DialogProc, reinterpret_cast<LPARAM>(this));
   modal_ = false;
   return static_cast<int>(result);
 }
@@ -157,9 +157,9 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlType == ODT_LISTBOX && item.itemID != static_cast<UINT>(-1)) {
-        const std::optional<RowPainting> row = host_.PaintRow(
-            static_cast<int>(item.CtlID), static_cast<int>(item.itemID),
-            (item.itemState & ODS_SELECTED) != 0);
+        const std::optional<RowPainting> row =
+            host_.PaintRow(static_cast<int>(item.CtlID), static_cast<int>(item.itemID),
+                           (item.itemState & ODS_SELECTED) != 0);
         if (row) PaintRow(item, *row);
       }
       return TRUE;
