@@ -85,9 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair<Wake, bool>{[](std::int64_t, std::int64_t d) { return d - 300; }, true},
         std::pair<Wake, bool>{[](std::int64_t, std::int64_t d) { return d + 300; }, false},
         std::pair<Wake, bool>{[](std::int64_t now, std::int64_t) { return now; }, true}),
-    [](const testing::TestParamInfo<std::pair<Wake, bool>>& info) {
-      return std::string(kSleepNames[info.index]);
-    });
+    [](const auto& info) { return std::string(kSleepNames[info.index]); });
 
 TEST_F(TransmitImageTest, SendsOnlyWhatThereIsAndAnEmptyImageEndsWithTwo) {
   LptTransmitter transmitter(port, clock, scheduler);

@@ -89,7 +89,14 @@ bool CDialog::MayDropDown(int comboId) {
 std::optional<RowPainting> CDialog::PaintRow(int listId, int row, bool selected) {
   std::optional<OwnerDrawnRow> drawn = OnDrawItem(listId, row);
   if (!drawn) return std::nullopt;
-  return PaintOwnerDrawnRow(std::move(*drawn), selected);
+  // The system's highlight behind a selected row whether or not the list has the focus, the
+  // list's background behind any other, as a classic list box; the row's own text colour over
+  // either, where it has one.
+  RowPainting painting{std::move(drawn->text),
+                       selected ? SystemColor::kHighlight : SystemColor::kWindow,
+                       selected ? SystemColor::kHighlightText : SystemColor::kWindowText};
+  if (drawn->textColor) painting.textColor = *drawn->textColor;
+  return painting;
 }
 
 }  // namespace lunda

@@ -1,17 +1,9 @@
-// List box calls through the dialog's item control, and the painting of owner-drawn rows.
+// List box calls through the dialog's item control.
 #include "gui/framework/list_box.h"
 
 #include "gui/framework/dialog.h"
 
 namespace lunda {
-
-RowPainting PaintOwnerDrawnRow(OwnerDrawnRow row, bool selected) {
-  RowPainting painting{std::move(row.text),
-                       selected ? SystemColor::kHighlight : SystemColor::kWindow,
-                       selected ? SystemColor::kHighlightText : SystemColor::kWindowText};
-  if (row.textColor) painting.textColor = *row.textColor;
-  return painting;
-}
 
 int CListBox::GetCount() const { return dialog_ ? dialog_->Items(id_).Count() : 0; }
 

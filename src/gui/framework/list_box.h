@@ -17,11 +17,6 @@ struct OwnerDrawnRow {
   std::optional<Rgb> textColor;
 };
 
-// How every backend paints the row: the system's highlight behind a selected row whether or not
-// the list has the focus, the list's background behind any other, as a classic list box; the
-// text in the row's own colour where it has one, else in the system's for that state.
-[[nodiscard]] RowPainting PaintOwnerDrawnRow(OwnerDrawnRow row, bool selected);
-
 // A list box control of a dialog, addressed by its id.
 class CListBox {
  public:
