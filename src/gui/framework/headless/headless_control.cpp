@@ -20,7 +20,7 @@ HeadlessControl::HeadlessControl(HeadlessWindow& window, const ControlTemplate& 
       text_(control.text),
       enabled_(!control.styles.disabled),
       items_(control.items) {
-  if (control.kind == ControlKind::kProgressBar) std::swap(lower_, upper_);
+  if (control.kind == ControlKind::kProgressBar) position_.SetRange(0, 100);
 }
 
 bool HeadlessControl::TakesFocus() const {
@@ -91,22 +91,14 @@ void HeadlessControl::Delete(int index) {
 
 void HeadlessControl::Select(int index) { selection_ = index >= 0 && index < Count() ? index : -1; }
 
-void HeadlessControl::SetRange(int lower, int upper) {
-  lower_ = lower;
-  upper_ = upper;
-  SetPosition(position_);
-}
+void HeadlessControl::SetRange(int lower, int upper) { position_.SetRange(lower, upper); }
 
-void HeadlessControl::SetPosition(int position) {
-  position_ = std::clamp(position, std::min(lower_, upper_), std::max(lower_, upper_));
-}
+void HeadlessControl::SetPosition(int position) { position_.Set(position); }
 
 void HeadlessControl::Step(int direction) {
   if (!enabled_) return;
-  const int delta = lower_ <= upper_ ? direction : -direction;
-  // From the position before the step, whatever the dialog set meanwhile.
-  const int from = position_;
-  if (window_.Host().MayStep(template_.id, delta)) SetPosition(from + delta);
+  position_.Step(direction,
+                 [this](int delta) { return window_.Host().MayStep(template_.id, delta); });
 }
 
 void HeadlessControl::SetDate(const CalendarDate& date) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui/framework/backend/window.h"
+#include "gui/framework/up_down_position.h"
 
 namespace lunda {
 
@@ -54,7 +55,7 @@ class HeadlessControl final : public Control,
   void Select(int index) override;
 
   void SetRange(int lower, int upper) override;
-  [[nodiscard]] int Position() const override { return position_; }
+  [[nodiscard]] int Position() const override { return position_.Get(); }
   void SetPosition(int position) override;
   // The up-down's arrow in that direction, as a click or the arrow key in its buddy.
   void Step(int direction);
@@ -78,9 +79,7 @@ class HeadlessControl final : public Control,
   HeadlessControl* buddy_ = nullptr;
   std::vector<std::string> items_;
   int selection_ = -1;
-  int lower_ = 100;  // the classic up-down runs from 100 down to 0 until told otherwise
-  int upper_ = 0;
-  int position_ = 0;
+  UpDownPosition position_;
   std::optional<CalendarDate> date_;
   CalendarDate first_{1601, 1, 1};
   CalendarDate last_{9999, 12, 31};
