@@ -1,8 +1,7 @@
 // Button texts from the string table and the Russian tab texts over the page captions.
 #include "gui/params/app_prop_sheet.h"
 
-#include <algorithm>
-#include <iterator>
+#include <string>
 
 #include "gui/framework/resources.h"
 
@@ -18,9 +17,6 @@ constexpr ButtonText kButtonTexts[] = {{kIdOk, ids::strings::kSheetOk},
                                        {kIdHelp, ids::strings::kSheetHelp},
                                        {kIdApplyNow, ids::strings::kSheetApply}};
 
-// The page templates carry English captions ("Common", "Channel 1" for all three channels).
-constexpr const char* kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
-
 }  // namespace
 
 bool CAppPropSheet::OnInitDialog() {
@@ -29,8 +25,11 @@ bool CAppPropSheet::OnInitDialog() {
     const std::string text = LoadString(b.stringId);
     if (!text.empty() && HasDlgItem(b.controlId)) SetDlgItemText(b.controlId, text);
   }
-  const int count = std::min(GetPageCount(), static_cast<int>(std::size(kTabTexts)));
-  for (int i = 0; i < count; ++i) SetTabText(i, kTabTexts[i]);
+  // The page templates carry English captions ("Common", "Channel 1" for all three channels).
+  SetTabText(0, LoadString(ids::strings::kTabCommon));
+  for (int i = 1; i < GetPageCount(); ++i) {
+    SetTabText(i, FormatString(LoadString(ids::strings::kTabChannel), {std::to_string(i)}));
+  }
   return result;
 }
 
