@@ -1,7 +1,6 @@
 // One adapter per control kind over its Qt widget; the kind is looked at once, in MakeQtControl.
 #include "gui/framework/qt/qt_controls.h"
 
-#include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -106,6 +105,7 @@ class TextEdit final : public QtTypedControl<QPlainTextEdit> {
     edit->setVerticalScrollBarPolicy(c.styles.vScroll ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
   }
+  [[nodiscard]] QWidget* PointerTarget() const override { return w->viewport(); }
   [[nodiscard]] std::string Text() const override {
     return w->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
   }
@@ -205,11 +205,6 @@ std::unique_ptr<QtControl> MakeAdapter(const ControlTemplate& c, QWidget& parent
 }
 
 }  // namespace
-
-QWidget* QtControl::PointerTarget() const {
-  auto* area = qobject_cast<QAbstractScrollArea*>(widget_);
-  return area ? area->viewport() : widget_;
-}
 
 void QtControl::SetToolTip(std::string_view text) {
   QtToolTips::Instance().AddTool(widget_, FromUtf8(text));

@@ -19,7 +19,7 @@ class QtControl : public Control {
   [[nodiscard]] int Id() const { return id_; }
   [[nodiscard]] ControlKind Kind() const { return kind_; }
   // The widget that takes the pointer: a scrolling control's viewport.
-  [[nodiscard]] QWidget* PointerTarget() const;
+  [[nodiscard]] virtual QWidget* PointerTarget() const { return widget_; }
 
   // Controls without a text of their own (lists, spins, bars, pickers) read as empty.
   [[nodiscard]] std::string Text() const override { return {}; }

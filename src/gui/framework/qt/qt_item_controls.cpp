@@ -21,6 +21,7 @@ class ListBox final : public QtTypedControl<QListWidget>, public ItemControl {
       host.Act({UserAction::Kind::kDoubleClick, id});
     });
   }
+  [[nodiscard]] QWidget* PointerTarget() const override { return w->viewport(); }
   [[nodiscard]] ItemControl* Items() override { return this; }
   [[nodiscard]] int Count() const override { return w->count(); }
   [[nodiscard]] std::string ItemText(int index) const override {
