@@ -84,8 +84,8 @@ class DialogWindow {
   // A top-level window, hidden, owned by owner (or by none). Calls InitDialog once its controls
   // exist; false when it cannot be made.
   [[nodiscard]] virtual bool Create(const DialogTemplate& dialogTemplate, DialogWindow* owner) = 0;
-  // A page: a hidden child of parent at area (in parent's dialog units), above parent's controls
-  // and first in its tab order. Calls InitDialog as Create does.
+  // A page: a hidden child of parent filling area (in parent's dialog units), above parent's
+  // controls and first in its tab order. Calls InitDialog as Create does.
   [[nodiscard]] virtual bool CreatePage(const DialogTemplate& dialogTemplate, DialogWindow& parent,
                                         const UnitRect& area) = 0;
   // Makes the window as Create does and runs it modally, its owner disabled, until EndModal;

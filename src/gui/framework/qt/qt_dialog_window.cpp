@@ -93,7 +93,7 @@ bool QtDialogWindow::CreatePage(const DialogTemplate& dialogTemplate, DialogWind
                                 const UnitRect& area) {
   QtDialogWindow& parentWindow = Of(parent);
   Build(dialogTemplate, parentWindow.Widget(), true);
-  dialog_->move(DialogUnits(parentWindow.Widget()->font()).ToPixels(area).topLeft());
+  dialog_->setGeometry(DialogUnits(parentWindow.Widget()->font()).ToPixels(area));
   dialog_->raise();
   // Tab goes from the parent's last control into the page, and from the page to its first.
   if (QWidget* last = parentWindow.LastTabStop()) QWidget::setTabOrder(last, dialog_);

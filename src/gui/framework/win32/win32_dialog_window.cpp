@@ -43,6 +43,20 @@ HWND OwnerHandle(DialogWindow* owner) {
   return owner ? Win32DialogWindow::Of(*owner).Handle() : nullptr;
 }
 
+// A page shows the tab control's body behind its controls, as the system's own property sheet
+// has its pages do. The theme library, loaded at run time, is missing where there are no themes,
+// and so is the body's texture.
+void ShowTabBodyBehind(HWND page) {
+  using EnableThemeDialogTexture = HRESULT(WINAPI*)(HWND, DWORD);
+  static const EnableThemeDialogTexture enable = [] {
+    HMODULE library = LoadLibraryW(L"uxtheme.dll");
+    return library ? reinterpret_cast<EnableThemeDialogTexture>(reinterpret_cast<void*>(
+                         GetProcAddress(library, "EnableThemeDialogTexture")))
+                   : nullptr;
+  }();
+  if (enable) enable(page, ETDT_ENABLETAB);
+}
+
 }  // namespace
 
 std::unique_ptr<DialogWindow> CreateDialogWindow(WindowHost& host) {
@@ -69,7 +83,9 @@ bool Win32DialogWindow::CreatePage(const DialogTemplate& dialogTemplate, DialogW
   RECT rect{area.x, area.y, area.x + area.width, area.y + area.height};
   MapDialogRect(parentHandle, &rect);
   // On top, so that it lies over the tab control and comes first in the dialog's tab order.
-  SetWindowPos(hwnd_, HWND_TOP, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOACTIVATE);
+  ShowTabBodyBehind(hwnd_);
   return true;
 }
 
