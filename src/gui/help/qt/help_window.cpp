@@ -48,11 +48,13 @@ HelpWindow::HelpWindow(std::filesystem::path path, std::unique_ptr<ChmFile> file
 
   browser_ = new HelpBrowser(*file_, this);
   auto* toolBar = new QToolBar(this);
-  QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                     Text(ids::strings::kHelpBack), browser_, &QTextBrowser::backward);
+  QAction* back =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), Text(ids::strings::kHelpBack),
+                         browser_, &QTextBrowser::backward);
   back->setShortcut(QKeySequence::Back);
-  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                        Text(ids::strings::kHelpForward), browser_, &QTextBrowser::forward);
+  QAction* forward =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                         Text(ids::strings::kHelpForward), browser_, &QTextBrowser::forward);
   forward->setShortcut(QKeySequence::Forward);
   toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   back->setEnabled(false);
