@@ -83,8 +83,8 @@ bool Win32DialogWindow::CreatePage(const DialogTemplate& dialogTemplate, DialogW
   RECT rect{area.x, area.y, area.x + area.width, area.y + area.height};
   MapDialogRect(parentHandle, &rect);
   // On top, so that it lies over the tab control and comes first in the dialog's tab order.
-  SetWindowPos(hwnd_, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOACTIVATE);
   ShowTabBodyBehind(hwnd_);
   return true;
 }
