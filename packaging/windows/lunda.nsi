@@ -5,7 +5,8 @@
 ; driver's own files are not part of it: lunda expects them in place. 64-bit Windows gives no
 ; program the port, so there the driver is neither registered nor looked for.
 ; Built by the cross build's "installer" target, which defines VERSION, FILES (the generated
-; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES) and OUTFILE.
+; list of files, as the macros LUNDA_INSTALL_FILES and LUNDA_REMOVE_FILES), LICENSE (the MIT
+; licence, shown before anything is installed) and OUTFILE.
 Unicode true
 Target x86-unicode
 SetCompressor /SOLID lzma
@@ -36,7 +37,7 @@ VIAddVersionKey /LANG=1049 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1049 "FileDescription" "Установка: ${PRODUCT}"
 VIAddVersionKey /LANG=1049 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
+VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2026 lunda maintainers, MIT License"
 
 !define MUI_FINISHPAGE_TITLE "Установка завершена"
 !define MUI_FINISHPAGE_TEXT "${PRODUCT} установлен в папку $INSTDIR.$\r$\n$\r$\nДрайвер LPT-порта \
@@ -44,6 +45,7 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "lunda maintainers"
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lunda.exe"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

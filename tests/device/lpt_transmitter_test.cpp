@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -72,13 +73,15 @@ TEST_P(TransmitPauseTest, KeepsTheSequenceAndNoWaitEndsEarly) {
 }
 
 // On time, early, late, and at once as a signal would wake it.
+constexpr const char* kSleepNames[] = {"OnTime", "Early", "LateWithoutRealTime", "AtOnce"};
 INSTANTIATE_TEST_SUITE_P(
     Sleeps, TransmitPauseTest,
     testing::Values(
         std::pair<Wake, bool>{nullptr, true},
         std::pair<Wake, bool>{[](std::int64_t, std::int64_t d) { return d - 300; }, true},
         std::pair<Wake, bool>{[](std::int64_t, std::int64_t d) { return d + 300; }, false},
-        std::pair<Wake, bool>{[](std::int64_t now, std::int64_t) { return now; }, true}));
+        std::pair<Wake, bool>{[](std::int64_t now, std::int64_t) { return now; }, true}),
+    [](const auto& info) { return std::string(kSleepNames[info.index]); });
 
 TEST_F(TransmitImageTest, SendsOnlyWhatThereIsAndAnEmptyImageEndsWithTwo) {
   LptTransmitter transmitter(port, clock, scheduler);

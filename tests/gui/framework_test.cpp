@@ -1,5 +1,6 @@
-// The dialog framework on this build's backend: templates, number fields, the dialog keyboard,
-// data exchange with its prompts, and the property sheet rules the pages rely on.
+// The dialog framework on this build's backend: templates, number fields, a dialog's life, the
+// dialog keyboard, data exchange with its prompts, calls about missing controls, and the
+// property sheet rules the pages rely on.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/framework/control_errors.h"
 #include "gui/framework/data_exchange.h"
 #include "gui/framework/dialog.h"
 #include "gui/framework/number_parse.h"
@@ -15,17 +17,20 @@
 #include "gui_driver.h"
 #include "message_box_recorder.h"
 #include "modal_script.h"
+#include "test_ids.h"
 
 namespace lunda {
 namespace {
 
 using test::Key;
 using test::Press;
+namespace dlg = ids::test_dlg;
+namespace page = ids::test_page;
 
-// Template 9001 with fields for every helper, recording the commands it gets.
+// A template with fields for every helper, recording the commands it gets.
 class TestDialog : public CDialog {
  public:
-  TestDialog() : CDialog(9001) {}
+  TestDialog() : CDialog(dlg::kTemplate) {}
 
   double number = 0;
   std::string text;
@@ -33,13 +38,18 @@ class TestDialog : public CDialog {
   int combo = 0;
   std::vector<int> commands;
   bool refuseClose = false;
+  int initialisations = 0;
 
  protected:
+  bool OnInitDialog() override {
+    ++initialisations;
+    return CDialog::OnInitDialog();
+  }
   void DoDataExchange(DataExchange& dx) override {
-    DDX_Text(dx, 10, number);
-    DDX_Text(dx, 12, text);
-    DDX_Radio(dx, 20, radio);
-    DDX_CBIndex(dx, 30, combo);
+    DDX_Text(dx, dlg::kNumber, number);
+    DDX_Text(dx, dlg::kText, text);
+    DDX_Radio(dx, dlg::kFirstRadio, radio);
+    DDX_CBIndex(dx, dlg::kCombo, combo);
   }
   void OnCommand(int id) override {
     commands.push_back(id);
@@ -99,13 +109,14 @@ TEST(NumberParseTest, ClassicFieldRules) {
 TEST(DialogTest, TabSkipsControlsWithoutTabStopAndTheCloseBoxRunsCancel) {
   // None of the radio buttons is checked: the system's dialog manager would stop at that one.
   const auto dialog = OpenDialog(-1);
-  EXPECT_EQ(dialog->GetFocusId(), 10);
+  EXPECT_EQ(dialog->GetFocusId(), dlg::kNumber);
   std::vector<int> visited;
   for (int i = 0; i < 7; ++i) {
     Press(Key::kTab);
     visited.push_back(dialog->GetFocusId());
   }
-  EXPECT_EQ(visited, (std::vector<int>{11, 12, 13, 30, 40, 1, 2}));
+  EXPECT_EQ(visited, (std::vector<int>{dlg::kSecond, dlg::kText, dlg::kList, dlg::kCombo,
+                                       dlg::kOther, kIdOk, kIdCancel}));
   // The close box runs Cancel unless the dialog refuses to close.
   dialog->refuseClose = true;
   test::CloseBox(*dialog);
@@ -121,12 +132,13 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
     Key key;
     std::vector<int> commands;
   } cases[] = {
-      {13, Key::kEnter, {kIdOk}},                           // in a list: OK
-      {10, Key::kEnter, {kIdOk}},                           // in an edit
-      {40, Key::kEnter, {40}},                              // on a button: that button
-      {2, Key::kEnter, {kIdCancel}},                        // on Cancel
-      {12, Key::kEnter, {}},                                // in a want-return edit: stays there
-      {40, Key::kEscape, {kIdCancel}}, {10, Key::kF1, {}},  // no Help button: F1 does nothing
+      {dlg::kList, Key::kEnter, {kIdOk}},         // in a list: OK
+      {dlg::kNumber, Key::kEnter, {kIdOk}},       // in an edit
+      {dlg::kOther, Key::kEnter, {dlg::kOther}},  // on a button: that button
+      {kIdCancel, Key::kEnter, {kIdCancel}},      // on Cancel
+      {dlg::kText, Key::kEnter, {}},              // in a want-return edit: stays there
+      {dlg::kOther, Key::kEscape, {kIdCancel}},   // anywhere
+      {dlg::kNumber, Key::kF1, {}},               // no Help button: F1 does nothing
   };
   for (const auto& c : cases) {
     const auto dialog = OpenDialog();
@@ -148,19 +160,19 @@ TEST(DataExchangeTest, ReadsStopAtTheFirstFieldRefusedWithItsClassicPrompt) {
   for (const auto& c : cases) {
     test::MessageBoxRecorder boxes;
     const auto dialog = OpenDialog();
-    dialog->SetDlgItemText(10, c.text);
-    dialog->SetDlgItemText(12, "read");  // after the number
-    Press(Key::kEnter);                  // OK, which ends the dialog only once every field reads
+    dialog->SetDlgItemText(dlg::kNumber, c.text);
+    dialog->SetDlgItemText(dlg::kText, "read");  // after the number
+    Press(Key::kEnter);  // OK, which ends the dialog only once every field reads
     EXPECT_EQ(dialog->IsWindowVisible(), !c.prompt.empty()) << c.text;
     EXPECT_EQ(dialog->text, c.prompt.empty() ? "read" : "") << c.text;
     ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);
     if (c.prompt.empty()) continue;
     EXPECT_EQ(boxes.boxes[0].text, c.prompt);
     EXPECT_EQ(boxes.boxes[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(boxes.boxes[0].caption, "gui_tests");
+    EXPECT_EQ(boxes.boxes[0].caption, ApplicationTitle());
     // The focus is back in the failing field, its whole text selected.
-    EXPECT_EQ(dialog->GetFocusId(), 10);
-    EXPECT_EQ(test::SelectedText(*dialog, 10), c.text);
+    EXPECT_EQ(dialog->GetFocusId(), dlg::kNumber);
+    EXPECT_EQ(test::SelectedText(*dialog, dlg::kNumber), c.text);
   }
 }
 
@@ -174,19 +186,46 @@ TEST(DataExchangeTest, RadioGroupAndComboIndexes) {
     dialog.radio = index;
     dialog.combo = index;
     EXPECT_TRUE(dialog.UpdateData(false));
-    EXPECT_EQ(std::pair(dialog.IsDlgButtonChecked(20), dialog.IsDlgButtonChecked(21)),
+    EXPECT_EQ(std::pair(dialog.IsDlgButtonChecked(dlg::kFirstRadio),
+                        dialog.IsDlgButtonChecked(dlg::kSecondRadio)),
               std::pair(read == 0, read == 1));
     EXPECT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(std::pair(dialog.radio, dialog.combo), std::pair(read, index));
   }
 }
 
+// A dialog is made once however often Create is called, and afresh for each modal run; a call
+// about a control it does not have, or of another kind, does nothing and is reported.
+TEST(DialogTest, CreateOnceRunAfreshAndMissingControlsAreReported) {
+  TestDialog dialog;
+  EXPECT_TRUE(dialog.Create() && dialog.Create());
+  EXPECT_EQ(dialog.initialisations, 1);
+  test::ModalScript script;
+  script.Then([](CDialog& d) { d.EndDialog(7); }).Then([](CDialog& d) { d.EndDialog(8); });
+  EXPECT_EQ(dialog.DoModal(), 7);
+  EXPECT_EQ(dialog.DoModal(), 8);
+  EXPECT_EQ(dialog.initialisations, 3);
+  EXPECT_FALSE(dialog.IsCreated());
+  std::vector<std::string> errors;
+  const ControlErrorHandler previous =
+      SetControlErrorHandler([&errors](std::string_view error) { errors.emplace_back(error); });
+  ASSERT_TRUE(dialog.Create());
+  dialog.SetDlgItemText(4242, "x");
+  EXPECT_EQ(CListBox(dialog, dlg::kNumber).GetCount(), 0);
+  EXPECT_EQ(dialog.GetDlgItemText(4242), "");
+  SetControlErrorHandler(previous);
+  ASSERT_EQ(errors.size(), 3u);
+  EXPECT_EQ(errors[1], "control " + std::to_string(dlg::kNumber) + " of dialog " +
+                           std::to_string(dlg::kTemplate) + " has no items");
+}
+
 using Log = std::vector<std::string>;
 
-// A page with one unsigned field in edit 100 that logs every sheet notification.
+// A page with one unsigned field that logs every sheet notification.
 class LogPage : public CPropertyPage {
  public:
-  LogPage(std::string name, Log& log) : CPropertyPage(9010), name_(std::move(name)), log_(log) {}
+  LogPage(std::string name, Log& log)
+      : CPropertyPage(page::kTemplate), name_(std::move(name)), log_(log) {}
 
   std::uint32_t value = 0;
   bool refuseApply = false;
@@ -205,7 +244,7 @@ class LogPage : public CPropertyPage {
  protected:
   void DoDataExchange(DataExchange& dx) override {
     Note(dx.SaveAndValidate() ? "read" : "show");
-    DDX_Text(dx, 100, value);
+    DDX_Text(dx, page::kValue, value);
   }
 
  private:
@@ -243,14 +282,14 @@ TEST(PropertySheetTest, PagesAreCreatedWhenFirstShownAndABadFieldKeepsItsPageInF
   run.Run([&](CPropertySheet& sheet) {
     EXPECT_FALSE(run.b->IsCreated() || run.c->IsCreated());
     EXPECT_EQ(run.log, (Log{"A show", "A set-active"}));
-    EXPECT_EQ(run.a->GetFocusId(), 100);
+    EXPECT_EQ(run.a->GetFocusId(), page::kValue);
     run.log.clear();
     test::ClickTab(sheet, 1);
     test::ClickTab(sheet, 0);
     EXPECT_EQ(run.log,
               (Log{"A read", "B show", "B set-active", "B read", "A set-active", "A show"}));
     EXPECT_FALSE(run.b->IsWindowVisible());
-    run.a->SetDlgItemText(100, "-3");
+    run.a->SetDlgItemText(page::kValue, "-3");
     test::ClickTab(sheet, 2);
     EXPECT_EQ(sheet.GetActiveIndex(), 0);
     EXPECT_FALSE(run.c->IsCreated());
@@ -268,10 +307,10 @@ TEST(PropertySheetTest, OkAppliesEveryCreatedPageInTabOrderUnlessOneRefuses) {
     int activeAfterOk = -1;
     run.Run([&](CPropertySheet& sheet) {
       test::ClickTab(sheet, 1);
-      run.b->SetDlgItemText(100, "12");
+      run.b->SetDlgItemText(page::kValue, "12");
       test::ClickTab(sheet, 2);
       run.log.clear();
-      run.c->GotoDlgCtrl(101);
+      run.c->GotoDlgCtrl(page::kNext);
       Press(Key::kEnter);  // Enter in a page runs the sheet's OK
       activeAfterOk = sheet.GetActiveIndex();
     });
@@ -308,7 +347,7 @@ TEST(PropertySheetTest, ApplyFollowsTheModifiedPagesAndHelpGoesToTheActivePage) 
     test::Click(sheet, kIdHelp);
     EXPECT_EQ(run.log, (Log{"B read", "A apply", "B apply", "B set-active", "B show", "B help"}));
     // From the page's last field, Tab goes on to the sheet's buttons.
-    run.b->GotoDlgCtrl(101);
+    run.b->GotoDlgCtrl(page::kNext);
     Press(Key::kTab);
     EXPECT_EQ(sheet.GetFocusId(), kIdOk);
     EXPECT_TRUE(sheet.IsWindowVisible());

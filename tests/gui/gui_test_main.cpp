@@ -1,10 +1,11 @@
-// The GUI scenarios' main: the backend's application around GoogleTest, and no message box may
-// wait for a click.
+// The GUI scenarios' main: the backend's application around GoogleTest; no message box may wait
+// for a click, and a call about a control the dialog lacks fails the test that made it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "gui/framework/application.h"
+#include "gui/framework/control_errors.h"
 #include "gui/framework/message_box.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
       ++unexpectedBoxes;
       return 1;
     });
+    lunda::SetControlErrorHandler([](std::string_view error) { ADD_FAILURE() << error; });
     const int failed = RUN_ALL_TESTS();
     return failed != 0 || unexpectedBoxes != 0 ? 1 : 0;
   });

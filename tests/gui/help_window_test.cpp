@@ -49,7 +49,7 @@ QStringList VisitHelp(CDialog& window, int helpButton, const QString& entry, CDi
                       contents.viewport()->mapTo(help, point));
   }
   topics << help->CurrentTopic();
-  QTest::keyClick(QtDialogWindow::Of(page).Control(control), Qt::Key_F1);
+  QTest::keyClick(QtDialogWindow::Of(page.Window()).ControlOf(control)->Widget(), Qt::Key_F1);
   if (help == nullptr || VisibleHelpWindow() != help) return topics << "another window";
   return topics << help->CurrentTopic() << "same window";
 }
@@ -72,17 +72,18 @@ TEST(HelpWindowTest, HelpAndF1OpenTheTopicOfTheirWindowBesideTheModalWindows) {
   test::ModalScript script;
   script
       .Then([&](CDialog& main) {
-        mainTopics =
-            VisitHelp(main, kIdHelpButton, "Запись алгоритма в прибор", main, kIdAlgorithmList);
-        test::ClickRow(main, kIdAlgorithmList, 1);
-        selectedRow = CListBox(main, kIdAlgorithmList).GetCurSel();
-        test::Click(main, kIdParameters);
+        mainTopics = VisitHelp(main, ids::main_dlg::kHelp, "Запись алгоритма в прибор", main,
+                               ids::main_dlg::kAlgorithmList);
+        test::ClickRow(main, ids::main_dlg::kAlgorithmList, 1);
+        selectedRow = CListBox(main, ids::main_dlg::kAlgorithmList).GetCurSel();
+        test::Click(main, ids::main_dlg::kParameters);
         main.EndDialog(kIdCancel);
       })
       .Then([&](CDialog& dialog) {
         auto& sheet = static_cast<CPropertySheet&>(dialog);
         sheet.SetActivePage(2);
-        sheetTopics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2), 1100);
+        sheetTopics = VisitHelp(sheet, kIdHelp, "Главное окно", *sheet.GetPage(2),
+                                ids::channel_page::kFirstValue);
         sheet.EndDialog(kIdCancel);
       });
   window.DoModal();

@@ -17,6 +17,7 @@ namespace {
 
 using test::Key;
 using test::Press;
+namespace dlg = ids::main_dlg;
 
 // Appends an algorithm; texts are given in UTF-8 and stored as the files' Windows-1251 bytes.
 CAlgorithm& AddAlgorithm(AlgorithmCatalogue& catalogue, const std::string& name,
@@ -52,14 +53,14 @@ struct Window {
                                    [this](std::uint32_t topic) { helpTopics.push_back(topic); });
     EXPECT_TRUE(dialog->Create() && test::ShowActive(*dialog));
   }
-  CListBox List() const { return CListBox(*dialog, kIdAlgorithmList); }
+  CListBox List() const { return CListBox(*dialog, dlg::kAlgorithmList); }
   std::vector<std::string> Rows() const {
     std::vector<std::string> rows;
     for (int i = 0; i < List().GetCount(); ++i) rows.push_back(List().GetText(i));
     return rows;
   }
-  std::string Description() const { return dialog->GetDlgItemText(kIdDescription); }
-  bool DefaultsEnabled() const { return dialog->IsDlgItemEnabled(kIdDefaults); }
+  std::string Description() const { return dialog->GetDlgItemText(dlg::kDescription); }
+  bool DefaultsEnabled() const { return dialog->IsDlgItemEnabled(dlg::kDefaults); }
 };
 
 // The rows follow the catalogue, a changed one marked and in its own colour; rows past the
@@ -87,53 +88,54 @@ TEST(MainWindowTest, RowsSelectionParametersAndDefaults) {
   EXPECT_EQ(list.DrawItem(1)->textColor, std::nullopt);
   EXPECT_EQ(list.DrawItem(2)->textColor, kChangedRowText);
   EXPECT_FALSE(list.DrawItem(4).has_value() || list.DrawItem(-1).has_value());
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 2);
+  test::ClickRow(*w.dialog, dlg::kAlgorithmList, 2);
   EXPECT_EQ(w.Description(), "");
   EXPECT_TRUE(w.DefaultsEnabled());
 
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 3);
+  test::ClickRow(*w.dialog, dlg::kAlgorithmList, 3);
   // Ctrl+click and Ctrl+Space keep the row selected: a single-selection list always has one.
-  test::ClickRow(*w.dialog, kIdAlgorithmList, 3, true);
+  test::ClickRow(*w.dialog, dlg::kAlgorithmList, 3, true);
   Press(Key::kControlSpace);
-  test::Click(*w.dialog, kIdParameters);
+  test::Click(*w.dialog, dlg::kParameters);
   EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{&edited}));
   EXPECT_EQ(w.Rows()[3], "* 5 Пожар {c.bin}");
   EXPECT_TRUE(w.DefaultsEnabled());
-  EXPECT_EQ(w.dialog->GetFocusId(), kIdParameters);
+  EXPECT_EQ(w.dialog->GetFocusId(), dlg::kParameters);
 
-  test::Click(*w.dialog, kIdDefaults);
+  test::Click(*w.dialog, dlg::kDefaults);
   EXPECT_FALSE(ParamsDiffer(edited.current, edited.defaults));
   EXPECT_EQ(w.Rows()[3], "5 Пожар {c.bin}");
   EXPECT_FALSE(w.DefaultsEnabled());
-  EXPECT_EQ(w.dialog->GetFocusId(), kIdAlgorithmList);
+  EXPECT_EQ(w.dialog->GetFocusId(), dlg::kAlgorithmList);
   EXPECT_EQ(w.List().GetCurSel(), 3);
   EXPECT_EQ(w.Description(), "описание");
   // A double click on the row opens the sheet as well.
-  test::DoubleClickRow(*w.dialog, kIdAlgorithmList, 3);
+  test::DoubleClickRow(*w.dialog, dlg::kAlgorithmList, 3);
   EXPECT_EQ(w.edited.size(), 2u);
   EXPECT_EQ(w.Rows()[3], "* 5 Пожар {c.bin}");
 }
 
 // With no algorithm the commands are disabled but help is not; every control has its tip; the
-// window menu offers the About box (template 100).
+// window menu offers the About box.
 TEST(MainWindowTest, AnEmptyCatalogueTipsAndTheAboutBox) {
   Window w;
   w.Open();
-  for (const int id : {kIdOk, kIdParameters, kIdDefaults})
+  for (const int id : {dlg::kWrite, dlg::kParameters, dlg::kDefaults})
     EXPECT_FALSE(w.dialog->IsDlgItemEnabled(id));
-  test::Click(*w.dialog, kIdHelpButton);
+  test::Click(*w.dialog, dlg::kHelp);
   EXPECT_EQ(w.helpTopics, std::vector<std::uint32_t>{0x20000});
-  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
+  w.dialog->GotoDlgCtrl(dlg::kAlgorithmList);
   Press(Key::kEnter);
   EXPECT_TRUE(w.written.empty());
-  for (const int id : {kIdAlgorithmList, kIdDescription, kIdOk, kIdParameters, kIdDefaults})
+  for (const int id :
+       {dlg::kAlgorithmList, dlg::kDescription, dlg::kWrite, dlg::kParameters, dlg::kDefaults})
     EXPECT_FALSE(test::ToolTip(*w.dialog, id).empty()) << id;
-  EXPECT_EQ(test::ToolTip(*w.dialog, kIdHelpButton), "Открытие файла помощи");
+  EXPECT_EQ(test::ToolTip(*w.dialog, dlg::kHelp), "Открытие файла помощи");
 
   test::ModalScript script;
   script.Then([](CDialog&) { Press(Key::kEnter); });
   test::ChooseWindowMenuItem(*w.dialog, kIdmAbout);
-  EXPECT_EQ(script.seen, std::vector<int>{100});
+  EXPECT_EQ(script.seen, std::vector<int>{ids::about_dlg::kTemplate});
   EXPECT_TRUE(w.dialog->IsWindowVisible());
 }
 
@@ -147,22 +149,22 @@ TEST(MainWindowTest, ManyEqualRowsAndAHugeDescriptionLeaveAWorkingWindow) {
   for (std::size_t bytes = 0; bytes < 100 * 1024; bytes += Utf8ToCp1251(line).size()) huge += line;
   AddAlgorithm(w.catalogue, "big", "big.bin", huge);
   w.Open();
-  EXPECT_EQ(w.dialog->GetFocusId(), kIdAlgorithmList);
-  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdAlgorithmList));  // by mouse too
+  EXPECT_EQ(w.dialog->GetFocusId(), dlg::kAlgorithmList);
+  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, dlg::kAlgorithmList));  // by mouse too
   Press(Key::kDown);
   EXPECT_EQ(w.Description(), "второй");
   Press(Key::kEnter);
-  test::Click(*w.dialog, kIdParameters);
+  test::Click(*w.dialog, dlg::kParameters);
   EXPECT_EQ(w.edited, (std::vector<CAlgorithm*>{w.catalogue[1].get()}));
   EXPECT_TRUE(w.dialog->IsWindowVisible());
-  w.dialog->GotoDlgCtrl(kIdAlgorithmList);
+  w.dialog->GotoDlgCtrl(dlg::kAlgorithmList);
   Press(Key::kEnd);
-  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, kIdDescription));
+  EXPECT_TRUE(test::CanScrollVertically(*w.dialog, dlg::kDescription));
   EXPECT_TRUE(w.Description() == huge);
   Press(Key::kUp);
   test::Click(*w.dialog, kIdOk);
   EXPECT_EQ(w.written, (std::vector<CAlgorithm*>{w.catalogue[1].get(), w.catalogue[499].get()}));
-  test::Type(*w.dialog, kIdDescription, "x");  // read-only: the typing changes nothing
+  test::Type(*w.dialog, dlg::kDescription, "x");  // read-only: the typing changes nothing
   EXPECT_EQ(w.Description(), "");
 }
 

@@ -15,6 +15,7 @@
 #include "gui_driver.h"
 #include "message_box_recorder.h"
 #include "modal_script.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {
@@ -22,17 +23,17 @@ namespace {
 using test::Key;
 using test::Press;
 
-constexpr int kEdit1 = 1020;
-constexpr int kEdit2 = 1021;
-constexpr int kDelayEdit = 1011;
-constexpr int kBinary1 = 1030;
-constexpr int kSpin1 = 1500;
-constexpr int kValue = 1100;
-constexpr int kUnit = 1200;
-constexpr int kPurpose = 1300;
-constexpr int kLabel = 1400;
-constexpr int kDirect = 1012;
-constexpr int kAlternating = 1013;
+constexpr int kEdit1 = ids::common_page::kFirstThreshold;
+constexpr int kEdit2 = kEdit1 + 1;
+constexpr int kDelayEdit = ids::common_page::kStartDelay;
+constexpr int kBinary1 = ids::common_page::kFirstBinaryCode;
+constexpr int kSpin1 = ids::common_page::kFirstSpin;
+constexpr int kValue = ids::channel_page::kFirstValue;
+constexpr int kUnit = ids::channel_page::kFirstUnit;
+constexpr int kPurpose = ids::channel_page::kFirstPurpose;
+constexpr int kLabel = ids::channel_page::kFirstLabel;
+constexpr int kDirect = ids::common_page::kDirectCurrent;
+constexpr int kAlternating = ids::common_page::kAlternatingCurrent;
 
 std::string Binary(int code) { return std::bitset<8>(static_cast<unsigned>(code)).to_string(); }
 

@@ -4,11 +4,12 @@
 #include <QToolTip>
 
 #include "gui/framework/dialog.h"
-#include "gui/framework/qt/qt_control_factory.h"
+#include "gui/framework/qt/qt_controls.h"
 #include "gui/framework/qt/qt_dialog_units.h"
 #include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_tool_tips.h"
 #include "gui/framework/tool_tips.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {
@@ -17,12 +18,13 @@ TEST(QtBackendTest, DialogUnitsScaleByTheFont) {
   // An average width of 6 and a height of 13 pixels: x * 6 / 4, y * 13 / 8, rounded.
   const DialogUnits units(6, 13);
   EXPECT_EQ(units.ToPixels(UnitRect{7, 165, 57, 14}), QRect(11, 268, 86, 23));
-  CDialog about(100);
+  CDialog about(ids::about_dlg::kTemplate);
   ASSERT_TRUE(about.Create());
-  const QtDialogWindow& window = QtDialogWindow::Of(about);
-  const DialogUnits measured(window.font());
-  EXPECT_EQ(window.size(), measured.ToPixels(235, 66));
-  EXPECT_EQ(window.Control(kIdOk)->geometry(), measured.ToPixels(UnitRect{178, 45, 50, 14}));
+  QtDialogWindow& window = QtDialogWindow::Of(about.Window());
+  const DialogUnits measured(window.Widget()->font());
+  EXPECT_EQ(window.Widget()->size(), measured.ToPixels(235, 66));
+  EXPECT_EQ(window.ControlOf(kIdOk)->Widget()->geometry(),
+            measured.ToPixels(UnitRect{178, 45, 50, 14}));
 }
 
 TEST(QtBackendTest, MnemonicsAreStripped) {

@@ -48,7 +48,7 @@ struct StartUp {
   int Run(const Args& args, PortDriverActions* realDriver = nullptr) {
     test::ModalScript script;
     script.Then([this](CDialog& window) {
-      windowRows = CListBox(window, kIdAlgorithmList).GetCount();
+      windowRows = CListBox(window, ids::main_dlg::kAlgorithmList).GetCount();
       test::Press(test::Key::kEscape);
       // A broken Esc fails the run instead of leaving the window open for ever.
       if (!test::WaitUntil([&window] { return !window.IsWindowVisible(); }, 2000)) {

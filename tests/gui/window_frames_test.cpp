@@ -66,14 +66,14 @@ TEST(WindowFramesTest, FixedDialogsCannotBeResizedOrMaximised) {
     bool closable;
     bool minimisable;
     bool blankTitle;
-  } frames[] = {{"main window 102", main, true, true, false},
-                {"About 100", about, true, false, false},
-                {"date 133", date, true, false, true},
-                {"progress 132", progress, false, false, false}};
+  } frames[] = {{"main window", main, true, true, false},
+                {"About", about, true, false, false},
+                {"date", date, true, false, true},
+                {"progress", progress, false, false, false}};
   for (const auto& frame : frames) {
     SCOPED_TRACE(frame.name);
     ASSERT_TRUE(frame.dialog.Create());
-    QtDialogWindow& window = QtDialogWindow::Of(frame.dialog);
+    QWidget& window = *QtDialogWindow::Of(frame.dialog.Window()).Widget();
     window.show();
     QString actions;
     // The window manager announces what it allows once it has taken the window on.

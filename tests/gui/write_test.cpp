@@ -29,9 +29,9 @@ namespace {
 
 using test::ModalScript;
 
-constexpr int kDate = CDateDlg::kTemplateId;
-constexpr int kPrepare = CPrepareDlg::kTemplateId;
-constexpr int kWrite = CWriteDlg::kTemplateId;
+constexpr int kDate = ids::date_dlg::kTemplate;
+constexpr int kPrepare = ids::prepare_dlg::kTemplate;
+constexpr int kWrite = ids::write_dlg::kTemplate;
 constexpr std::int64_t kFrequency = 10'000'000;
 constexpr std::int64_t kSettleTicks = kFrequency / 10;
 
@@ -45,13 +45,13 @@ std::unique_ptr<CAlgorithm> LoadExample(const char* cfg = "fire.cfg") {
 }
 
 CalendarDate Shown(CDialog& dateDialog) {
-  return CDateTimeCtrl(dateDialog, CDateDlg::kPickerId).GetDate().value_or(CalendarDate{});
+  return CDateTimeCtrl(dateDialog, ids::date_dlg::kPicker).GetDate().value_or(CalendarDate{});
 }
 
 // Picks date in the date dialog and presses "Дальше".
 ModalScript::Step AcceptDate(CalendarDate date) {
   return [date](CDialog& dialog) {
-    test::PickDate(dialog, CDateDlg::kPickerId, date);
+    test::PickDate(dialog, ids::date_dlg::kPicker, date);
     test::Click(dialog, kIdOk);
   };
 }
@@ -100,7 +100,7 @@ TEST(WriteSequenceTest, CancelReturnsToTheDateAndThenEndsWithThePortAtRest) {
   script
       .Then([&](CDialog& dialog) {
         shown.push_back(Shown(dialog));
-        test::PickDate(dialog, CDateDlg::kPickerId, {2070, 1, 1});
+        test::PickDate(dialog, ids::date_dlg::kPicker, {2070, 1, 1});
         EXPECT_TRUE(IsWritableDate(Shown(dialog)));
         AcceptDate(picked)(dialog);
       })
@@ -144,11 +144,11 @@ TEST(WriteSequenceTest, TwoWritesInARowSendThePickedDate) {
       test::Press(test::Key::kEscape);
       test::CloseBox(dialog);
       test::WaitUntil([] { return false; }, 30);  // a few timer ticks
-      stayedOpen =
-          dialog.IsWindowVisible() && CProgressCtrl(dialog, CWriteDlg::kProgressId).GetPos() == 0;
+      stayedOpen = dialog.IsWindowVisible() &&
+                   CProgressCtrl(dialog, ids::write_dlg::kProgress).GetPos() == 0;
       scheduler.held = false;
       test::WaitUntil([&] {
-        barAtClose = CProgressCtrl(dialog, CWriteDlg::kProgressId).GetPos();
+        barAtClose = CProgressCtrl(dialog, ids::write_dlg::kProgress).GetPos();
         return !dialog.IsWindowVisible();
       });
     });

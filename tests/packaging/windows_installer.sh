@@ -32,7 +32,8 @@ registration() { od -An -tx1 "$vilt/WinIo.cnt" | tr -s ' \n' ' ' | sed 's/^ //; 
 
 install() {
   "$wine" "$installer" /S || fail "the installer ended with $?"
-  for file in lunda.exe lunda-cli.exe lunda.chm uninstall.exe data/fire.cfg data/fire.bin; do
+  for file in lunda.exe lunda-cli.exe lunda.chm LICENSE.txt uninstall.exe data/fire.cfg \
+    data/fire.bin; do
     [ -f "$program/$file" ] || fail "not installed: $file"
   done
   [ -f "$shortcut" ] || fail "no Start-menu entry"

@@ -2,6 +2,7 @@
 #include "gui/app/command_line.h"
 
 #include "device/port_choice.h"
+#include "gui/framework/resources.h"
 
 namespace lunda {
 namespace {
@@ -25,17 +26,15 @@ std::string TakeOption(const std::string& arg, AppOptions& options) {
     const std::string text = arg.substr(kPortOption.size());
     std::string error;
     if (ParsePortChoice(text, options.port, error)) return {};
-    return "Неверное значение --port: «" + text +
-           "».\nУкажите sim, устройство порта (например, /dev/parport0), io:АДРЕС "
-           "(например, io:0x378) или ftdi (USB-адаптер; ftdi:СЕРИЙНЫЙ_НОМЕР или ftdi:НОМЕР).";
+    return FormatString(LoadString(ids::strings::kBadPort), {text});
   }
   if (arg.starts_with(kVcdOption)) {
-    if (arg.size() == kVcdOption.size()) return "Для --vcd= не указан файл.";
+    if (arg.size() == kVcdOption.size()) return LoadString(ids::strings::kNoVcdFile);
     options.vcdPath = std::filesystem::path(arg.substr(kVcdOption.size()));
     return {};
   }
   if (arg.starts_with(kDataOption)) {
-    if (arg.size() == kDataOption.size()) return "Для --data= не указана папка.";
+    if (arg.size() == kDataOption.size()) return LoadString(ids::strings::kNoDataFolder);
     const std::string folder = arg.substr(kDataOption.size());
     options.dataFolder = std::filesystem::path(std::u8string(folder.begin(), folder.end()));
     return {};
@@ -48,7 +47,7 @@ std::string TakeOption(const std::string& arg, AppOptions& options) {
     options.version = true;
     return {};
   }
-  return "Неизвестный параметр командной строки: «" + arg + "».\nСписок параметров: lunda --help";
+  return FormatString(LoadString(ids::strings::kUnknownOption), {arg});
 }
 
 }  // namespace
@@ -74,20 +73,7 @@ CommandLine ReadCommandLine(std::string_view tail, const std::vector<std::string
 }
 
 std::string UsageText() {
-  return "Использование: lunda [параметры]\n"
-         "Программатор ЛУНДА. Алгоритмы берутся из папки data в текущем каталоге.\n"
-         "\n"
-         "  --data=ПАПКА  взять алгоритмы из другой папки\n"
-         "  --port=ПОРТ   порт программатора: sim (имитация контроллера), устройство\n"
-         "                (по умолчанию " +
-         std::string(DefaultPortText()) +
-         "),\n"
-         "                io:АДРЕС (например, io:0x378) или ftdi[:СЕРИЙНЫЙ_НОМЕР|:НОМЕР]\n"
-         "                (USB-адаптер на микросхеме FT232H, FT2232H или FT4232H)\n"
-         "  --vcd=ФАЙЛ    записать всё, что выводится в порт, в файл VCD\n"
-         "  --help        показать эту справку\n"
-         "  --version     показать версию\n"
-         "  /i, /u        установить или удалить драйвер LPT-порта (только Windows)\n";
+  return FormatString(LoadString(ids::strings::kUsage), {DefaultPortText()});
 }
 
 std::string VersionText() { return "lunda 2.22\n"; }

@@ -6,8 +6,6 @@
 namespace lunda {
 namespace {
 
-constexpr int kIdsNoAlgorithms = 110;
-
 // The box's own text names "data" only; started from a menu, on another folder, or from another
 // working directory, the user needs to see the folder that was searched.
 std::string NoAlgorithmsText(const std::filesystem::path& folder) {
@@ -15,8 +13,9 @@ std::string NoAlgorithmsText(const std::filesystem::path& folder) {
   std::filesystem::path shown = std::filesystem::absolute(folder, error);
   if (error) shown = folder;
   const std::u8string utf8 = shown.lexically_normal().u8string();
-  return LoadString(kIdsNoAlgorithms) +
-         "\nПапка алгоритмов: " + std::string(utf8.begin(), utf8.end());
+  return LoadString(ids::strings::kNoAlgorithms) + "\n" +
+         FormatString(LoadString(ids::strings::kAlgorithmFolder),
+                      {std::string(utf8.begin(), utf8.end())});
 }
 
 }  // namespace
@@ -59,8 +58,8 @@ bool CProgrammerApp::OpenChosenPort(const AppOptions& options) {
   std::string error;
   // Wrapped before the port test, so that the recording holds every value the port saw.
   if (options.vcdPath && !RecordPort(port_, clock_, *options.vcdPath, error)) {
-    services_.reporter.ShowError("Не могу создать файл записи " + options.vcdPath->string() +
-                                 "\nПроверьте, что папка есть и в неё можно писать.");
+    services_.reporter.ShowError(
+        FormatString(LoadString(ids::strings::kCannotRecord), {options.vcdPath->string()}));
     return false;
   }
   return services_.driver.Load(*port_.port, options.port.kind);

@@ -13,7 +13,6 @@
 #include "gui/app/programmer_app.h"
 #include "gui/framework/application.h"
 #include "gui/framework/progress_bar.h"
-#include "gui/framework/window_picture.h"
 #include "gui/help/help_window_picture.h"
 #include "gui/params/edit_parameters.h"
 #include "gui/ui/main_dlg.h"
@@ -86,7 +85,7 @@ const Shot kShots[] = {
            *context.catalogue.front(), context.port, context.clock, context.scheduler, nullptr,
            [](std::function<void()>) { return std::thread([] {}); });
        const bool created = dialog->Create();
-       if (created) CProgressCtrl(*dialog, CWriteDlg::kProgressId).SetPos(1700);
+       if (created) CProgressCtrl(*dialog, ids::write_dlg::kProgress).SetPos(1700);
        return Keep(dialog, created);
      }},
     // The help file built beside this program, as "Помощь" in the main window opens it.
@@ -101,7 +100,7 @@ bool Take(const Shot& shot, ShotContext& context, const std::filesystem::path& f
     std::cerr << "lunda-screenshots: cannot build " << shot.fileName << "\n";
     return false;
   }
-  if (!(shot.save ? shot.save(path) : SaveWindowPicture(*shown.window, path))) {
+  if (!(shot.save ? shot.save(path) : SaveWindowPicture(shown.window->Window(), path))) {
     std::cerr << "lunda-screenshots: cannot write " << path << "\n";
     return false;
   }

@@ -1,30 +1,14 @@
-// The program around the dialogs: the toolkit's start-up and what it knows about the process.
+// The program around the dialogs: the toolkit's start-up (backend/services.h) and texts for the
+// user outside any window.
 #pragma once
 
-#include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
+
+#include "gui/framework/backend/services.h"
 
 namespace lunda {
 
 class CDialog;
-
-// The command line as the process received it.
-struct ProcessCommandLine {
-  std::string tail;               // the whole text after the program's name and its blanks
-  std::vector<std::string> args;  // the arguments after the program's name, UTF-8
-};
-
-// Starts the toolkit (common controls, the application icon), runs body and returns its result.
-int RunGuiApplication(int argc, char** argv,
-                      const std::function<int(const ProcessCommandLine&)>& body);
-
-// The command line without the toolkit, for what must be answered before it starts.
-[[nodiscard]] ProcessCommandLine ReadProcessCommandLine(int argc, char** argv);
-
-// The executable's file name without folder and extension ("lunda" for lunda.exe).
-[[nodiscard]] std::string ApplicationTitle();
 
 // Text for the user outside any window (--help): the standard output where there is one,
 // else an information box.

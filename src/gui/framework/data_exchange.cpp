@@ -1,10 +1,10 @@
 // Field parsing, prompts and focus-and-select for the data exchange helpers.
 #include "gui/framework/data_exchange.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
+#include "gui/framework/control_errors.h"
 #include "gui/framework/dialog.h"
 #include "gui/framework/list_box.h"
 #include "gui/framework/message_box.h"
@@ -67,8 +67,8 @@ bool DataExchange::PrepareControl(int id) {
   if (Failed()) return false;
   lastControl_ = dialog_.HasDlgItem(id) ? id : 0;
   if (lastControl_ == 0) {
-    std::fprintf(stderr, "lunda: dialog %d has no control %d to exchange\n", dialog_.TemplateId(),
-                 id);
+    ReportControlError("dialog " + std::to_string(dialog_.TemplateId()) + " has no control " +
+                       std::to_string(id) + " to exchange");
     return false;
   }
   return true;
@@ -78,28 +78,28 @@ void DataExchange::Fail(int id, std::string_view prompt) {
   failedControl_ = id;
   MessageBox(&dialog_.TopLevel(), prompt, MessageIcon::kWarning);
   dialog_.GotoDlgCtrl(id);
-  dialog_.Window().SelectText(id);
+  dialog_.Item(id).SelectAll();
 }
 
 void DDX_Text(DataExchange& dx, int id, double& value) {
   if (!dx.PrepareControl(id)) return;
   if (dx.SaveAndValidate()) {
-    ReadNumber(dx, id, kDoubleFieldChars, ParseDouble, kIdsParseReal, value);
+    ReadNumber(dx, id, kDoubleFieldChars, ParseDouble, ids::strings::kParseReal, value);
   } else {
     ShowText(dx, id, DoubleText(value));
   }
 }
 
 void DDX_Text(DataExchange& dx, int id, std::uint8_t& value) {
-  ExchangeNumber(dx, id, std::string::npos, ParseByte, kIdsParseByte, value);
+  ExchangeNumber(dx, id, std::string::npos, ParseByte, ids::strings::kParseByte, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, std::uint32_t& value) {
-  ExchangeNumber(dx, id, std::string::npos, ParseUnsigned, kIdsParseUInt, value);
+  ExchangeNumber(dx, id, std::string::npos, ParseUnsigned, ids::strings::kParseUInt, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, int& value) {
-  ExchangeNumber(dx, id, std::string::npos, ParseInt, kIdsParseInt, value);
+  ExchangeNumber(dx, id, std::string::npos, ParseInt, ids::strings::kParseInt, value);
 }
 
 void DDX_Text(DataExchange& dx, int id, std::string& value) {
@@ -113,35 +113,37 @@ void DDX_Text(DataExchange& dx, int id, std::string& value) {
 
 void DDX_Radio(DataExchange& dx, int firstId, int& index) {
   if (!dx.PrepareControl(firstId)) return;
-  const std::vector<int> buttons = dx.Dialog().Template().RadioGroup(firstId);
-  DialogWindow& window = dx.Dialog().Window();
+  CDialog& dialog = dx.Dialog();
+  const std::vector<int> buttons = dialog.Template().RadioGroup(firstId);
   if (!dx.SaveAndValidate()) {
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-      window.SetChecked(buttons[i], static_cast<int>(i) == index);
+      dialog.CheckDlgButton(buttons[i], static_cast<int>(i) == index);
     }
     return;
   }
   index = -1;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
-    if (window.IsChecked(buttons[i])) index = static_cast<int>(i);
+    if (dialog.IsDlgButtonChecked(buttons[i])) index = static_cast<int>(i);
   }
 }
 
 void DDX_CBIndex(DataExchange& dx, int id, int& index) {
   if (!dx.PrepareControl(id)) return;
+  ItemControl& items = dx.Dialog().Items(id);
   if (dx.SaveAndValidate()) {
-    index = dx.Dialog().Window().Selection(id);
+    index = items.Selection();
   } else {
-    dx.Dialog().Window().Select(id, index);
+    items.Select(index);
   }
 }
 
 void DDX_DateTime(DataExchange& dx, int id, CalendarDate& value) {
   if (!dx.PrepareControl(id)) return;
+  DateControl& picker = dx.Dialog().Dates(id);
   if (dx.SaveAndValidate()) {
-    if (const std::optional<CalendarDate> date = dx.Dialog().Window().Date(id)) value = *date;
+    if (const std::optional<CalendarDate> date = picker.Date()) value = *date;
   } else {
-    dx.Dialog().Window().SetDate(id, value);
+    picker.SetDate(value);
   }
 }
 
@@ -152,7 +154,7 @@ void DDX_Control(DataExchange& dx, int id, CListBox& control) {
 void DDV_MinMaxUInt(DataExchange& dx, std::uint32_t value, std::uint32_t min, std::uint32_t max) {
   if (!dx.SaveAndValidate() || dx.Failed() || dx.LastControl() == 0) return;
   if (value < min || value > max) {
-    dx.Fail(dx.LastControl(), FormatString(LoadString(kIdsParseIntRange),
+    dx.Fail(dx.LastControl(), FormatString(LoadString(ids::strings::kParseIntRange),
                                            {std::to_string(min), std::to_string(max)}));
   }
 }

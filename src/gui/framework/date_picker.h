@@ -10,18 +10,18 @@ namespace lunda {
 
 class CDateTimeCtrl {
  public:
-  CDateTimeCtrl(CDialog& dialog, int id) : window_(dialog.Window()), id_(id) {}
+  CDateTimeCtrl(CDialog& dialog, int id) : dialog_(dialog), id_(id) {}
 
   // Dates outside the range cannot be picked or typed.
   void SetRange(const CalendarDate& first, const CalendarDate& last) {
-    window_.SetDateRange(id_, first, last);
+    dialog_.Dates(id_).SetRange(first, last);
   }
   // Nothing when the picker shows no valid date.
-  [[nodiscard]] std::optional<CalendarDate> GetDate() const { return window_.Date(id_); }
-  void SetDate(const CalendarDate& date) { window_.SetDate(id_, date); }
+  [[nodiscard]] std::optional<CalendarDate> GetDate() const { return dialog_.Dates(id_).Date(); }
+  void SetDate(const CalendarDate& date) { dialog_.Dates(id_).SetDate(date); }
 
  private:
-  DialogWindow& window_;
+  CDialog& dialog_;
   int id_;
 };
 

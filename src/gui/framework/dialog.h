@@ -1,4 +1,4 @@
-// CDialog: a modal dialog built from a template, with data exchange and the classic defaults.
+// CDialog: a dialog built from a template, with data exchange and the classic dialog rules.
 #pragma once
 
 #include <memory>
@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "gui/framework/backend.h"
+#include "gui/framework/backend/window.h"
 #include "gui/framework/dialog_ids.h"
 #include "gui/framework/dialog_template.h"
 #include "gui/framework/list_box.h"
@@ -16,11 +16,11 @@ namespace lunda {
 class DataExchange;
 
 // Base of every dialog. A subclass names its template id, moves its fields in DoDataExchange and
-// reacts in the virtual handlers. The window and its controls are the backend's (backend.h);
-// the keyboard is the platform dialog manager's: Enter runs the default command (the template's
-// default push button, else 1) unless a push button or a want-return edit has the focus, Esc
-// runs 2, and inside a property page both go to the sheet.
-class CDialog {
+// reacts in the virtual handlers. The window and its controls are the backend's; the rules are
+// here: Enter runs the default command (the template's default push button, else 1) unless the
+// focused control is a push button, which runs its own, or an edit that keeps Enter; Esc runs 2;
+// F1 presses an enabled Help button (9); inside a property page all three go to the sheet.
+class CDialog : private WindowHost {
  public:
   // Nothing is built yet: the window is made by DoModal or Create. Without a parent the
   // innermost running modal dialog, if any, owns the window.
@@ -29,14 +29,15 @@ class CDialog {
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
 
-  // Makes the window, runs OnInitDialog and the modal loop; returns EndDialog's result, or -1
-  // when the template cannot be loaded.
+  // Makes a window of its own (one made by Create is replaced), runs OnInitDialog and the modal
+  // loop, and destroys the window; returns EndDialog's result, or -1 when the template cannot be
+  // loaded or the window made.
   int DoModal();
-  // Makes the window and runs OnInitDialog without a modal loop (pictures, tests); false when the
-  // template cannot be loaded.
+  // Makes the window and runs OnInitDialog without a modal loop (pictures, tests), once: a
+  // created dialog is left as it is. False when the window cannot be made.
   bool Create();
   [[nodiscard]] bool IsCreated() const { return window_->Exists(); }
-  // Ends the modal loop (or hides a modeless dialog) with that result.
+  // Ends the modal loop with that result, or hides a dialog that runs none.
   void EndDialog(int result);
 
   // Runs DoDataExchange towards the fields (true) or the controls (false); false when a field
@@ -45,15 +46,26 @@ class CDialog {
   // True while an exchange runs; the window's notifications are not delivered then.
   [[nodiscard]] bool InDataExchange() const { return exchangeDepth_ > 0; }
 
-  [[nodiscard]] bool HasDlgItem(int id) const { return window_->HasControl(id); }
-  [[nodiscard]] std::string GetDlgItemText(int id) const { return window_->Text(id); }
-  void SetDlgItemText(int id, std::string_view text) { window_->SetText(id, text); }
-  void EnableDlgItem(int id, bool enable) { window_->Enable(id, enable); }
-  [[nodiscard]] bool IsDlgItemEnabled(int id) const { return window_->IsEnabled(id); }
-  [[nodiscard]] bool IsDlgButtonChecked(int id) const { return window_->IsChecked(id); }
+  // The control with that id. A call about one the window lacks, or about an operation of
+  // another kind, is reported (ReportControlError) and goes to a stand-in that does nothing and
+  // reads as empty, 0 or -1.
+  [[nodiscard]] Control& Item(int id) const;
+  [[nodiscard]] ItemControl& Items(int id) const;
+  [[nodiscard]] RangeControl& Range(int id) const;
+  [[nodiscard]] DateControl& Dates(int id) const;
+
+  [[nodiscard]] bool HasDlgItem(int id) const { return window_->Find(id) != nullptr; }
+  [[nodiscard]] std::string GetDlgItemText(int id) const { return Item(id).Text(); }
+  void SetDlgItemText(int id, std::string_view text) { Item(id).SetText(text); }
+  void EnableDlgItem(int id, bool enable) { Item(id).Enable(enable); }
+  [[nodiscard]] bool IsDlgItemEnabled(int id) const { return Item(id).IsEnabled(); }
+  [[nodiscard]] bool IsDlgButtonChecked(int id) const { return Item(id).IsChecked(); }
+  void CheckDlgButton(int id, bool checked) { Item(id).SetChecked(checked); }
   // Moves the keyboard focus to the control; 0 from GetFocusId when no control has it.
-  void GotoDlgCtrl(int id) { window_->Focus(id); }
+  void GotoDlgCtrl(int id) { Item(id).Focus(); }
   [[nodiscard]] int GetFocusId() const { return window_->FocusId(); }
+  // The first enabled control in tab order gets the focus.
+  void FocusFirstTabStop();
   void SetTimer(int id, int periodMs) { window_->StartTimer(id, periodMs); }
   void KillTimer(int id) { window_->StopTimer(id); }
   [[nodiscard]] std::string GetWindowText() const { return window_->Caption(); }
@@ -66,34 +78,26 @@ class CDialog {
   [[nodiscard]] const DialogTemplate& Template() const { return template_; }
   // Loads the template on first use (a sheet sizes itself to its pages); null when it cannot be.
   [[nodiscard]] const DialogTemplate* EnsureTemplate();
-  // The window that owns this one's message boxes: the sheet for a page, else the dialog.
+  // The window that owns this one's message boxes and takes its keys: the sheet for a page.
   [[nodiscard]] virtual const CDialog& TopLevel() const { return *this; }
-  // The backend's window, for the framework's control classes.
+  // The backend's window.
   [[nodiscard]] DialogWindow& Window() const { return *window_; }
 
   // The innermost dialog whose modal loop runs, or null.
   [[nodiscard]] static CDialog* ActiveModal();
 
-  // Called by the backend once the controls exist, and for each event of the window.
-  bool HandleInitDialog();
-  void HandleEvent(const WindowEvent& event);
-  // A step of an up-down control; false keeps its position.
-  bool HandleDeltaPos(int id, int delta);
-  // How to draw a row of an owner-drawn list; nothing draws nothing.
-  [[nodiscard]] std::optional<OwnerDrawnRow> HandleDrawItem(int id, int row);
-
  protected:
-  // For dialogs whose window is of another kind (the property sheet).
-  CDialog(int templateId, CDialog* parent, std::unique_ptr<DialogWindow> window);
-
   // The template to build from; the property sheet makes its own instead of loading one.
   virtual std::optional<DialogTemplate> LoadTemplate(std::string* error);
+  // Makes the window as a page inside parent's window, at area.
+  bool CreateAsPage(CDialog& parent, const UnitRect& area);
+
   // After the controls exist: the default runs UpdateData(false). Returning true puts the
-  // focus on the first tab-stop control.
+  // focus on the first tab-stop control, unless the dialog is a page.
   virtual bool OnInitDialog();
   // Moves the fields to or from the controls with the DDX_ helpers; the default moves nothing.
   virtual void DoDataExchange(DataExchange& dx);
-  // A click on the button, radio button or check box with that id, or Enter/Esc as ids 1/2.
+  // A click on the button, radio button or check box with that id, or the command of a key.
   // The default runs OnOK for 1 and OnCancel for 2.
   virtual void OnCommand(int id);
   // An edit, list or combo box received the keyboard focus.
@@ -113,7 +117,20 @@ class CDialog {
   virtual void OnClose();
 
  private:
+  void InitDialog() final;
+  void Act(const UserAction& action) final;
+  bool PressKey(DialogKey key) final;
+  bool MayStep(int upDownId, int delta) final;
+  bool MayDropDown(int comboId) final;
+  std::optional<RowPainting> PaintRow(int listId, int row, bool selected) final;
+  [[nodiscard]] int DefaultCommand() const final { return template_.DefaultCommandId(); }
+
   [[nodiscard]] CDialog* Owner() const;
+  [[nodiscard]] DialogWindow* OwnerWindow() const;
+  // F1: the Help button's command where it is enabled; false where there is none.
+  bool PressHelp();
+  // The Enter key's command, for the focused control of this dialog.
+  bool PressEnter();
 
   int templateId_;
   CDialog* parent_;
@@ -122,6 +139,7 @@ class CDialog {
   std::unique_ptr<DialogWindow> window_;
   int exchangeDepth_ = 0;
   int modalRun_ = 0;
+  bool runningModal_ = false;
 };
 
 }  // namespace lunda

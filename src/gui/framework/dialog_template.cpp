@@ -12,7 +12,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::array<std::pair<std::string_view, ControlKind>, 13> kKinds{{
+constexpr std::array<std::pair<std::string_view, ControlKind>, 14> kKinds{{
     {"pushbutton", ControlKind::kPushButton},
     {"defpushbutton", ControlKind::kDefPushButton},
     {"static", ControlKind::kStatic},
@@ -25,6 +25,7 @@ constexpr std::array<std::pair<std::string_view, ControlKind>, 13> kKinds{{
     {"updown", ControlKind::kUpDown},
     {"progress", ControlKind::kProgressBar},
     {"datetimepicker", ControlKind::kDateTimePicker},
+    {"tabcontrol", ControlKind::kTabControl},
     {"icon", ControlKind::kIcon},
 }};
 

@@ -22,7 +22,8 @@ enum class ControlKind {
   kUpDown,
   kProgressBar,
   kDateTimePicker,
-  kIcon,  // the icon resource whose id is the text
+  kTabControl,  // a strip of tabs over a frame that the pages lie on
+  kIcon,        // the icon resource whose id is the text
 };
 
 // Style flags of a control that change behaviour or look; unknown names are a template error.

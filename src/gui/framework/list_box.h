@@ -1,28 +1,17 @@
 // List boxes: rows by index, the selection, and owner drawing through a neutral draw request.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "gui/framework/backend/window.h"
 
 namespace lunda {
 
 class CDialog;
 
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// How the dialog wants one row of an owner-drawn list drawn. The backend fills the row with the
-// system's highlight colour when it is selected and with the list's background otherwise, then
-// draws the text on one line, left-aligned and vertically centred, clipped to the row, with '&'
-// underlining the next character; in textColor when given, else in the system's text colour for
-// that state. No focus rectangle is drawn.
+// How the dialog wants one row of an owner-drawn list drawn: its text, in textColor when given.
 struct OwnerDrawnRow {
   std::string text;
   std::optional<Rgb> textColor;
@@ -43,7 +32,6 @@ class CListBox {
   // Inserts at index (-1: at the end) without sorting.
   void InsertString(int index, std::string_view text);
   void DeleteString(int index);
-  void Invalidate();
 
  private:
   CDialog* dialog_ = nullptr;

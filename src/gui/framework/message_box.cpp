@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "gui/framework/application.h"
-#include "gui/framework/backend.h"
+#include "gui/framework/dialog.h"
+#include "gui/framework/dialog_ids.h"
 
 namespace lunda {
 namespace {
@@ -21,7 +21,8 @@ int MessageBox(const CDialog* owner, std::string_view text, MessageIcon icon,
   const MessageBoxRequest request{
       owner, std::string(text), caption.empty() ? ApplicationTitle() : std::string(caption), icon};
   if (Handler()) return Handler()(request);
-  return ShowNativeMessageBox(request);
+  ShowMessageBox(owner ? &owner->Window() : nullptr, request.text, request.caption, icon);
+  return kIdOk;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

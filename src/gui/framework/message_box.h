@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "gui/framework/backend/services.h"
+
 namespace lunda {
 
 class CDialog;
-
-enum class MessageIcon { kError, kWarning, kInformation };
 
 // Everything a box would show; handed to the installed handler.
 struct MessageBoxRequest {

@@ -7,14 +7,14 @@ namespace lunda {
 
 class CProgressCtrl {
  public:
-  CProgressCtrl(CDialog& dialog, int id) : window_(dialog.Window()), id_(id) {}
+  CProgressCtrl(CDialog& dialog, int id) : dialog_(dialog), id_(id) {}
 
-  void SetRange(int lower, int upper) { window_.SetRange(id_, lower, upper); }
-  void SetPos(int position) { window_.SetPosition(id_, position); }
-  [[nodiscard]] int GetPos() const { return window_.Position(id_); }
+  void SetRange(int lower, int upper) { dialog_.Range(id_).SetRange(lower, upper); }
+  void SetPos(int position) { dialog_.Range(id_).SetPosition(position); }
+  [[nodiscard]] int GetPos() const { return dialog_.Range(id_).Position(); }
 
  private:
-  DialogWindow& window_;
+  CDialog& dialog_;
   int id_;
 };
 

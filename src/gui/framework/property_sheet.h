@@ -9,43 +9,55 @@
 
 namespace lunda {
 
-// The platform's property sheet. It only refers to its pages, which must live until it has closed;
-// whoever adds them deletes them, before or after the sheet. Its buttons are controls 1 "OK", 2
-// "Cancel", 9 "Help" and kIdApplyNow "Apply", so their texts are set with SetDlgItemText; tab texts
-// start as the page captions. OK and Apply read the active page (OnKillActive), then apply every
-// created page in tab order; Cancel, Esc and the close box reset every created page and end with 2;
-// Help goes to the active page.
+// The classic property sheet, the same on every backend: a tab control (kIdSheetTabs) over the
+// pages and the buttons 1 "OK", 2 "Cancel", kIdApplyNow "Apply" and 9 "Help", whose texts are set
+// with SetDlgItemText; tab texts start as the page captions. It only refers to its pages, which
+// must live until it has closed; whoever adds them deletes them, before or after the sheet.
+//
+// A page's window is made the first time its tab is shown. Another tab, OK and Apply first read
+// the active page (OnKillActive), which may refuse and keep the sheet on it; OK and Apply then
+// apply every created page in tab order, and a page that refuses is brought to the front with
+// the sheet left open. Apply shows the active page again. Cancel, Esc and the close box reset
+// every created page and end with 2. Help goes to the active page. Apply is enabled while any
+// page reports itself changed.
 class CPropertySheet : public CDialog {
  public:
   explicit CPropertySheet(std::string caption, CDialog* parent = nullptr, int startPage = 0);
-  ~CPropertySheet() override;
 
   // Adds a page after the others; call before DoModal.
   void AddPage(CPropertyPage* page);
   [[nodiscard]] int GetPageCount() const { return static_cast<int>(pages_.size()); }
   [[nodiscard]] CPropertyPage* GetPage(int index) const;
   [[nodiscard]] int GetStartPage() const { return startPage_; }
-  [[nodiscard]] int GetActiveIndex() const { return sheetWindow_.ActivePage(); }
-  [[nodiscard]] CPropertyPage* GetActivePage() const { return GetPage(GetActiveIndex()); }
-  // Leaves the active page (which may refuse) and shows the page at index, creating it on its
-  // first showing; false when the page was not changed.
-  bool SetActivePage(int index) { return sheetWindow_.SetActivePage(index); }
-  void SetTabText(int index, std::string_view text) { sheetWindow_.SetTabText(index, text); }
+  [[nodiscard]] int GetActiveIndex() const { return active_; }
+  [[nodiscard]] CPropertyPage* GetActivePage() const { return GetPage(active_); }
+  // Leaves the active page (which may refuse) and shows the page at index, making its window on
+  // its first showing; false when the page was not changed.
+  bool SetActivePage(int index);
+  void SetTabText(int index, std::string_view text);
 
   // A page reports its changed state (CPropertyPage::SetModified).
   void PageChanged(const CPropertyPage& page, bool changed);
 
  protected:
   std::optional<DialogTemplate> LoadTemplate(std::string* error) override;
+  // The tabs and the start page, whose first field gets the focus.
+  bool OnInitDialog() override;
+  void OnCommand(int id) override;
+  // A tab chosen by the user.
+  void OnSelChange(int id) override;
 
  private:
-  CPropertySheet(std::string caption, CDialog* parent, int startPage,
-                 std::unique_ptr<SheetWindow> window);
+  // Reads the active page and applies every created page; false when one refused.
+  bool ApplyPages();
+  void ResetPages();
 
   std::string caption_;
   int startPage_;
   std::vector<CPropertyPage*> pages_;
-  SheetWindow& sheetWindow_;
+  std::vector<bool> changed_;
+  UnitRect pageArea_;
+  int active_ = -1;
 };
 
 }  // namespace lunda

@@ -2,8 +2,8 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "gui/framework/backend/services.h"
 #include "gui/framework/embedded_resources.h"
-#include "gui/framework/resources.h"
 
 namespace lunda {
 namespace {
@@ -14,8 +14,10 @@ std::map<int, std::string> ReadStringTable() {
   if (!json) return table;
   const nlohmann::json o = nlohmann::json::parse(*json, nullptr, false);
   if (!o.is_object()) return table;
+  // An entry is its text, or an object with a name for the code and the text.
   for (const auto& [key, value] : o.items()) {
-    if (value.is_string()) table.emplace(std::stoi(key), value.get<std::string>());
+    const nlohmann::json& text = value.is_object() ? value.value("text", nlohmann::json()) : value;
+    if (text.is_string()) table.emplace(std::stoi(key), text.get<std::string>());
   }
   return table;
 }

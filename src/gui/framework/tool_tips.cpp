@@ -19,8 +19,7 @@ std::string_view FirstCharacters(std::string_view text, std::size_t maxChars) {
 }  // namespace
 
 void CToolTips::AddTool(int id, std::string_view text) {
-  if (owner_.HasDlgItem(id))
-    owner_.Window().AddToolTip(id, FirstCharacters(text, kToolTipMaxChars));
+  if (owner_.HasDlgItem(id)) owner_.Item(id).SetToolTip(FirstCharacters(text, kToolTipMaxChars));
 }
 
 }  // namespace lunda

@@ -8,17 +8,17 @@ namespace lunda {
 
 class CUpDown {
  public:
-  CUpDown(CDialog& dialog, int id) : window_(dialog.Window()), id_(id) {}
+  CUpDown(CDialog& dialog, int id) : dialog_(dialog), id_(id) {}
 
   // With lower <= upper the up arrow steps by +1, otherwise by -1.
-  void SetRange(int lower, int upper) { window_.SetRange(id_, lower, upper); }
-  void SetPos(int position) { window_.SetPosition(id_, position); }
-  [[nodiscard]] int GetPos() const { return window_.Position(id_); }
+  void SetRange(int lower, int upper) { dialog_.Range(id_).SetRange(lower, upper); }
+  void SetPos(int position) { dialog_.Range(id_).SetPosition(position); }
+  [[nodiscard]] int GetPos() const { return dialog_.Range(id_).Position(); }
   // With the arrow-keys style, Up and Down pressed in the buddy step the control.
-  void SetBuddy(int buddyId) { window_.SetBuddy(id_, buddyId); }
+  void SetBuddy(int buddyId) { dialog_.Item(id_).SetBuddy(dialog_.Item(buddyId)); }
 
  private:
-  DialogWindow& window_;
+  CDialog& dialog_;
   int id_;
 };
 

@@ -1,8 +1,7 @@
 // Button texts from the string table and the Russian tab texts over the page captions.
 #include "gui/params/app_prop_sheet.h"
 
-#include <algorithm>
-#include <iterator>
+#include <string>
 
 #include "gui/framework/resources.h"
 
@@ -13,11 +12,10 @@ struct ButtonText {
   int controlId;
   int stringId;
 };
-constexpr ButtonText kButtonTexts[] = {
-    {kIdOk, 102}, {kIdCancel, 103}, {kIdHelp, 104}, {kIdApplyNow, 105}};
-
-// The page templates carry English captions ("Common", "Channel 1" for all three channels).
-constexpr const char* kTabTexts[] = {"Общие", "Канал 1", "Канал 2", "Канал 3"};
+constexpr ButtonText kButtonTexts[] = {{kIdOk, ids::strings::kSheetOk},
+                                       {kIdCancel, ids::strings::kSheetCancel},
+                                       {kIdHelp, ids::strings::kSheetHelp},
+                                       {kIdApplyNow, ids::strings::kSheetApply}};
 
 }  // namespace
 
@@ -27,8 +25,11 @@ bool CAppPropSheet::OnInitDialog() {
     const std::string text = LoadString(b.stringId);
     if (!text.empty() && HasDlgItem(b.controlId)) SetDlgItemText(b.controlId, text);
   }
-  const int count = std::min(GetPageCount(), static_cast<int>(std::size(kTabTexts)));
-  for (int i = 0; i < count; ++i) SetTabText(i, kTabTexts[i]);
+  // The page templates carry English captions ("Common", "Channel 1" for all three channels).
+  SetTabText(0, LoadString(ids::strings::kTabCommon));
+  for (int i = 1; i < GetPageCount(); ++i) {
+    SetTabText(i, FormatString(LoadString(ids::strings::kTabChannel), {std::to_string(i)}));
+  }
   return result;
 }
 

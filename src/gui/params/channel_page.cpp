@@ -6,15 +6,13 @@
 #include "algorithm/delay_codec.h"
 #include "gui/framework/data_exchange.h"
 #include "gui/params/select_failed_field.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {
 
-constexpr int kTemplateId = 131;
-constexpr int kFirstValueEdit = 1100;
-constexpr int kFirstUnitList = 1200;
-constexpr int kFirstPurposeEdit = 1300;
-constexpr int kFirstLabel = 1400;
+// Row j has value edit, unit list, purpose edit and label first + j.
+namespace dlg = ids::channel_page;
 
 bool IsRowControl(int id, int first) { return id >= first && id < first + kDelaysPerChannel; }
 
@@ -27,7 +25,7 @@ bool IsUnusedPurpose(const std::string& purpose) {
 }  // namespace
 
 CChannelPage::CChannelPage(CAlgorithm& algorithm, int firstDelay, ShowHelpFunction showHelp)
-    : CPropertyPage(kTemplateId),
+    : CPropertyPage(dlg::kTemplate),
       firstDelay(firstDelay),
       algorithm(&algorithm),
       showHelp(std::move(showHelp)) {
@@ -40,9 +38,9 @@ CChannelPage::CChannelPage(CAlgorithm& algorithm, int firstDelay, ShowHelpFuncti
 
 void CChannelPage::DoDataExchange(DataExchange& dx) {
   for (int j = 0; j < kDelaysPerChannel; ++j) {
-    DDX_Text(dx, kFirstValueEdit + j, values[j]);
+    DDX_Text(dx, dlg::kFirstValue + j, values[j]);
     DDV_MinMaxUInt(dx, values[j], 0, kMaxDelayValue);
-    DDX_CBIndex(dx, kFirstUnitList + j, units[j]);
+    DDX_CBIndex(dx, dlg::kFirstUnit + j, units[j]);
   }
 }
 
@@ -50,24 +48,27 @@ bool CChannelPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   for (int j = 0; j < kDelaysPerChannel; ++j) {
     const std::string& purpose = algorithm->purposes[firstDelay + j];
-    SetDlgItemText(kFirstPurposeEdit + j, Cp1251ToUtf8(purpose));
+    SetDlgItemText(dlg::kFirstPurpose + j, Cp1251ToUtf8(purpose));
     if (IsUnusedPurpose(purpose)) {
-      EnableDlgItem(kFirstValueEdit + j, false);
-      EnableDlgItem(kFirstUnitList + j, false);
+      EnableDlgItem(dlg::kFirstValue + j, false);
+      EnableDlgItem(dlg::kFirstUnit + j, false);
     }
-    SetDlgItemText(kFirstLabel + j, "T" + std::to_string(firstDelay + j + 1));
+    // Appended, not "T" + number: GCC 12 reports a false -Wrestrict for that when optimising.
+    std::string label(1, 'T');
+    label += std::to_string(firstDelay + j + 1);
+    SetDlgItemText(dlg::kFirstLabel + j, label);
   }
   for (int j = 0; j < kDelaysPerChannel; ++j) {
-    if (!HasDlgItem(kFirstValueEdit + j) || !HasDlgItem(kFirstPurposeEdit + j)) continue;
-    const std::string tip = GetDlgItemText(kFirstPurposeEdit + j);
-    toolTips.AddTool(kFirstValueEdit + j, tip);
-    toolTips.AddTool(kFirstPurposeEdit + j, tip);
+    if (!HasDlgItem(dlg::kFirstValue + j) || !HasDlgItem(dlg::kFirstPurpose + j)) continue;
+    const std::string tip = GetDlgItemText(dlg::kFirstPurpose + j);
+    toolTips.AddTool(dlg::kFirstValue + j, tip);
+    toolTips.AddTool(dlg::kFirstPurpose + j, tip);
   }
   return true;
 }
 
 void CChannelPage::OnControlFocusIn(int id) {
-  if (IsRowControl(id, kFirstValueEdit) || IsRowControl(id, kFirstUnitList)) Reread();
+  if (IsRowControl(id, dlg::kFirstValue) || IsRowControl(id, dlg::kFirstUnit)) Reread();
 }
 
 void CChannelPage::OnHelp() {

@@ -9,30 +9,25 @@
 #include "gui/framework/data_exchange.h"
 #include "gui/framework/up_down.h"
 #include "gui/params/select_failed_field.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {
 
-constexpr int kTemplateId = 130;
-constexpr int kFirstThresholdEdit = 1020;
-constexpr int kFirstSpin = 1500;
-constexpr int kFirstBinaryField = 1030;
-constexpr int kFirstThresholdLabel = 1512;
-constexpr int kStartDelayEdit = 1011;
-constexpr int kStartDelayLabel = 1516;
-constexpr int kDirectCurrentRadio = 1012;
-constexpr int kAlternatingCurrentRadio = 1013;
+// Threshold i has edit, spin, binary field and label first + i.
+namespace dlg = ids::common_page;
+
 constexpr int kMaxCode = 255;
 
 bool IsPageEdit(int id) {
-  return (id >= kFirstThresholdEdit && id < kFirstThresholdEdit + kThresholdCount) ||
-         id == kStartDelayEdit;
+  return (id >= dlg::kFirstThreshold && id < dlg::kFirstThreshold + kThresholdCount) ||
+         id == dlg::kStartDelay;
 }
 
 }  // namespace
 
 CCommonPage::CCommonPage(CAlgorithm& algorithm, ShowHelpFunction showHelp)
-    : CPropertyPage(kTemplateId), algorithm(&algorithm), showHelp(std::move(showHelp)) {
+    : CPropertyPage(dlg::kTemplate), algorithm(&algorithm), showHelp(std::move(showHelp)) {
   const AlgorithmParams& current = algorithm.current;
   for (int i = 0; i < kThresholdCount; ++i) {
     codes[i] = current.thresholds[i];
@@ -53,31 +48,31 @@ void CCommonPage::DoDataExchange(DataExchange& dx) {
   for (int i = 0; i < kThresholdCount && !dx.Failed(); ++i) {
     // A field that fails to read keeps the cut value; the fields after it are left alone.
     volts[i] = TruncateToHundredths(volts[i]);
-    DDX_Text(dx, kFirstThresholdEdit + i, volts[i]);
+    DDX_Text(dx, dlg::kFirstThreshold + i, volts[i]);
   }
-  DDX_Text(dx, kStartDelayEdit, startDelay);
-  DDX_Radio(dx, kDirectCurrentRadio, sensorCurrent);
-  for (int i = 0; i < kThresholdCount; ++i) DDX_Text(dx, kFirstBinaryField + i, binaryTexts[i]);
+  DDX_Text(dx, dlg::kStartDelay, startDelay);
+  DDX_Radio(dx, dlg::kDirectCurrent, sensorCurrent);
+  for (int i = 0; i < kThresholdCount; ++i) DDX_Text(dx, dlg::kFirstBinaryCode + i, binaryTexts[i]);
 }
 
 bool CCommonPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   for (int i = 0; i <= kThresholdCount; ++i) {
     const bool delay = i == kThresholdCount;
-    const int edit = delay ? kStartDelayEdit : kFirstThresholdEdit + i;
-    const int label = delay ? kStartDelayLabel : kFirstThresholdLabel + i;
+    const int edit = delay ? dlg::kStartDelay : dlg::kFirstThreshold + i;
+    const int label = delay ? dlg::kStartDelayLabel : dlg::kFirstThresholdLabel + i;
     if (HasDlgItem(label)) toolTips.AddTool(edit, GetDlgItemText(label));
   }
   for (int k = 0; k < kThresholdCount; ++k) {
-    CUpDown spin(*this, kFirstSpin + k);
-    spin.SetBuddy(kFirstThresholdEdit + k);
+    CUpDown spin(*this, dlg::kFirstSpin + k);
+    spin.SetBuddy(dlg::kFirstThreshold + k);
     spin.SetRange(0, kMaxCode);
   }
   return true;
 }
 
 void CCommonPage::OnCommand(int id) {
-  if (id == kDirectCurrentRadio || id == kAlternatingCurrentRadio) {
+  if (id == dlg::kDirectCurrent || id == dlg::kAlternatingCurrent) {
     Reread();
   } else {
     CPropertyPage::OnCommand(id);
@@ -89,7 +84,8 @@ void CCommonPage::OnControlFocusIn(int id) {
 }
 
 bool CCommonPage::OnDeltaPos(int id, int delta) {
-  if (id >= kFirstSpin && id < kFirstSpin + kThresholdCount) StepThreshold(id - kFirstSpin, delta);
+  if (id >= dlg::kFirstSpin && id < dlg::kFirstSpin + kThresholdCount)
+    StepThreshold(id - dlg::kFirstSpin, delta);
   return true;
 }
 
@@ -104,7 +100,7 @@ void CCommonPage::Reread() {
   for (int i = 0; i < kThresholdCount; ++i) {
     codes[i] = VoltsToCode(volts[i]);
     volts[i] = CodeToVolts(codes[i]);
-    CUpDown(*this, kFirstSpin + i).SetPos(codes[i]);
+    CUpDown(*this, dlg::kFirstSpin + i).SetPos(codes[i]);
   }
   UpdateData(false);
   if (!valid) SelectFailedField(*this);

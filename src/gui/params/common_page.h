@@ -21,7 +21,7 @@ class CCommonPage : public CPropertyPage {
   explicit CCommonPage(CAlgorithm& algorithm, ShowHelpFunction showHelp = {});
 
   void Reread();
-  // A step of delta from spin 1500+k.
+  // A step of delta from threshold k's spin.
   void StepThreshold(int k, int delta);
 
   bool OnApply() override;

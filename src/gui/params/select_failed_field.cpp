@@ -5,6 +5,8 @@
 
 namespace lunda {
 
-void SelectFailedField(CDialog& page) { page.Window().SelectText(page.GetFocusId()); }
+void SelectFailedField(CDialog& page) {
+  if (const int focused = page.GetFocusId()) page.Item(focused).SelectAll();
+}
 
 }  // namespace lunda

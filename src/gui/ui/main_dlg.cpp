@@ -10,10 +10,12 @@
 namespace lunda {
 namespace {
 
+namespace dlg = ids::main_dlg;
+
 constexpr int kIconResource = 128;
-constexpr int kIdsAbout = 101;  // "&О программе..."
-constexpr int kToolIds[] = {kIdAlgorithmList, kIdDescription, kIdOk,
-                            kIdParameters,    kIdDefaults,    kIdHelpButton};
+// Each control's tip is the string of the same id.
+constexpr int kToolIds[] = {dlg::kAlgorithmList, dlg::kDescription, dlg::kWrite,
+                            dlg::kParameters,    dlg::kDefaults,    dlg::kHelp};
 
 std::string RowText(const CAlgorithm& algorithm) {
   return ToDisplayText(FormatListItem(algorithm));
@@ -23,7 +25,7 @@ std::string RowText(const CAlgorithm& algorithm) {
 
 CMainDlg::CMainDlg(const AlgorithmCatalogue& catalogue, MainWindowCommands commands,
                    HelpFunction showHelp, CDialog* parent)
-    : CDialog(102, parent),
+    : CDialog(dlg::kTemplate, parent),
       catalogue_(catalogue),
       commands_(std::move(commands)),
       showHelp_(std::move(showHelp)) {
@@ -31,13 +33,13 @@ CMainDlg::CMainDlg(const AlgorithmCatalogue& catalogue, MainWindowCommands comma
 }
 
 void CMainDlg::DoDataExchange(DataExchange& dx) {
-  DDX_Control(dx, kIdAlgorithmList, algorithmList_);
-  DDX_Text(dx, kIdDescription, descriptionText_);
+  DDX_Control(dx, dlg::kAlgorithmList, algorithmList_);
+  DDX_Text(dx, dlg::kDescription, descriptionText_);
 }
 
 bool CMainDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  if (const std::string about = LoadString(kIdsAbout); !about.empty()) {
+  if (const std::string about = LoadString(ids::strings::kAbout); !about.empty()) {
     Window().AppendWindowMenuItem(kIdmAbout, about);
   }
   Window().SetIcon(kIconResource);
@@ -46,9 +48,9 @@ bool CMainDlg::OnInitDialog() {
   algorithmList_.SetCurSel(0);
   UpdateSelection();
   if (algorithmList_.GetCount() > 0) return true;
-  EnableDlgItem(kIdOk, false);
-  EnableDlgItem(kIdParameters, false);
-  EnableDlgItem(kIdDefaults, false);
+  EnableDlgItem(dlg::kWrite, false);
+  EnableDlgItem(dlg::kParameters, false);
+  EnableDlgItem(dlg::kDefaults, false);
   return false;
 }
 
@@ -82,7 +84,7 @@ void CMainDlg::UpdateSelection() {
 }
 
 void CMainDlg::EnableDefaultsFor(const CAlgorithm* algorithm) {
-  EnableDlgItem(kIdDefaults,
+  EnableDlgItem(dlg::kDefaults,
                 algorithm != nullptr && ParamsDiffer(algorithm->current, algorithm->defaults));
 }
 
@@ -97,13 +99,13 @@ void CMainDlg::RefreshSelectedRow() {
 
 void CMainDlg::OnCommand(int id) {
   switch (id) {
-    case kIdParameters:
+    case dlg::kParameters:
       OnParameters();
       break;
-    case kIdDefaults:
+    case dlg::kDefaults:
       OnDefaults();
       break;
-    case kIdHelpButton:
+    case dlg::kHelp:
       OnHelpButton();
       break;
     default:
@@ -112,15 +114,15 @@ void CMainDlg::OnCommand(int id) {
 }
 
 void CMainDlg::OnSelChange(int id) {
-  if (id == kIdAlgorithmList) UpdateSelection();
+  if (id == dlg::kAlgorithmList) UpdateSelection();
 }
 
 void CMainDlg::OnDoubleClick(int id) {
-  if (id == kIdAlgorithmList) OnParameters();
+  if (id == dlg::kAlgorithmList) OnParameters();
 }
 
 std::optional<OwnerDrawnRow> CMainDlg::OnDrawItem(int id, int row) {
-  if (id != kIdAlgorithmList) return std::nullopt;
+  if (id != dlg::kAlgorithmList) return std::nullopt;
   return algorithmList_.DrawItem(row);
 }
 
@@ -143,7 +145,7 @@ void CMainDlg::OnDefaults() {
   algorithm->current = algorithm->defaults;
   RefreshSelectedRow();
   EnableDefaultsFor(GetSelectedAlgorithm());
-  GotoDlgCtrl(kIdAlgorithmList);
+  GotoDlgCtrl(dlg::kAlgorithmList);
 }
 
 void CMainDlg::OnHelpButton() {
@@ -151,7 +153,7 @@ void CMainDlg::OnHelpButton() {
 }
 
 void CMainDlg::OnSysCommand(int id) {
-  if ((id & 0xFFF0) == kIdmAbout) {
+  if (id == kIdmAbout) {
     CAboutDlg about(this);
     about.DoModal();
   }

@@ -1,4 +1,4 @@
-// CMainDlg: the main window, template 102: the algorithm list, its description and the commands.
+// CMainDlg: the main window: the algorithm list, its description and the commands.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +10,11 @@
 #include "gui/framework/tool_tips.h"
 #include "gui/ui/algorithm_list_box.h"
 #include "gui/ui/main_window_commands.h"
+#include "res/ids.h"
 
 namespace lunda {
 
-inline constexpr int kIdAlgorithmList = 1000;
-inline constexpr int kIdDescription = 1001;
-inline constexpr int kIdParameters = 3;
-inline constexpr int kIdDefaults = 4;
-inline constexpr int kIdHelpButton = 9;
-
-// The window-menu entry "&О программе...".
+// The window-menu entry "&О программе...": the command the classic About entry has.
 inline constexpr int kIdmAbout = 0x0010;
 
 inline constexpr std::uint32_t kMainWindowHelpContext = 0x20000;

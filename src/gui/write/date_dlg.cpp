@@ -9,10 +9,10 @@ namespace lunda {
 bool CDateDlg::OnInitDialog() {
   // A date outside this range would only be refused later by PatchImage, after the user has
   // read the instructions and pressed the controller's buttons.
-  CDateTimeCtrl(*this, kPickerId).SetRange(kFirstWritableDate, kLastWritableDate);
+  CDateTimeCtrl(*this, ids::date_dlg::kPicker).SetRange(kFirstWritableDate, kLastWritableDate);
   return CDialog::OnInitDialog();
 }
 
-void CDateDlg::DoDataExchange(DataExchange& dx) { DDX_DateTime(dx, kPickerId, date); }
+void CDateDlg::DoDataExchange(DataExchange& dx) { DDX_DateTime(dx, ids::date_dlg::kPicker, date); }
 
 }  // namespace lunda

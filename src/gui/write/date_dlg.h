@@ -3,15 +3,13 @@
 
 #include "algorithm/calendar_date.h"
 #include "gui/framework/dialog.h"
+#include "res/ids.h"
 
 namespace lunda {
 
 class CDateDlg : public CDialog {
  public:
-  static constexpr int kTemplateId = 133;
-  static constexpr int kPickerId = 1507;
-
-  explicit CDateDlg(CDialog* parent = nullptr) : CDialog(kTemplateId, parent) {}
+  explicit CDateDlg(CDialog* parent = nullptr) : CDialog(ids::date_dlg::kTemplate, parent) {}
 
   // Set before each showing, read back after "Дальше".
   CalendarDate date;

@@ -2,15 +2,14 @@
 #pragma once
 
 #include "gui/framework/dialog.h"
+#include "res/ids.h"
 
 namespace lunda {
 
 // "Начать запись" ends with 1, "Отмена" and the close box with 2; the template holds the text.
 class CPrepareDlg : public CDialog {
  public:
-  static constexpr int kTemplateId = 135;
-
-  explicit CPrepareDlg(CDialog* parent = nullptr) : CDialog(kTemplateId, parent) {}
+  explicit CPrepareDlg(CDialog* parent = nullptr) : CDialog(ids::prepare_dlg::kTemplate, parent) {}
 };
 
 }  // namespace lunda

@@ -12,7 +12,6 @@
 namespace lunda {
 namespace {
 
-constexpr int kIdsCannotStartWrite = 1321;
 constexpr int kTimerId = 1;
 
 }  // namespace
@@ -21,7 +20,7 @@ std::thread StartStdThread(std::function<void()> body) { return std::thread(std:
 
 CWriteDlg::CWriteDlg(const CAlgorithm& algorithm, Port& port, Clock& clock, Scheduler& scheduler,
                      CDialog* parent, ThreadStarter startThread)
-    : CDialog(kTemplateId, parent),
+    : CDialog(ids::write_dlg::kTemplate, parent),
       transmitter(port, clock, scheduler),
       startThread(std::move(startThread)) {
   job.algorithm = &algorithm;
@@ -35,7 +34,7 @@ bool CWriteDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (started) return true;  // one transmission per dialog, however often it is shown
   started = true;
-  CProgressCtrl bar(*this, kProgressId);
+  CProgressCtrl bar(*this, ids::write_dlg::kProgress);
   bar.SetRange(0, static_cast<int>(job.algorithm->imageSize));
   bar.SetPos(0);
   SetTimer(kTimerId, kTimerPeriodMs);
@@ -45,7 +44,7 @@ bool CWriteDlg::OnInitDialog() {
   } catch (const std::system_error& error) {
     // Waiting for a thread that does not exist would keep the dialog open for ever; the first
     // tick reports it instead, once the dialog is on screen.
-    startError = FormatString(LoadString(kIdsCannotStartWrite), {error.what()});
+    startError = FormatString(LoadString(ids::strings::kCannotStartWrite), {error.what()});
   }
   return true;
 }
@@ -85,7 +84,7 @@ void CWriteDlg::Finish() {
 }
 
 void CWriteDlg::ShowProgress() {
-  CProgressCtrl(*this, kProgressId).SetPos(static_cast<int>(BytesSent()));
+  CProgressCtrl(*this, ids::write_dlg::kProgress).SetPos(static_cast<int>(BytesSent()));
 }
 
 }  // namespace lunda

@@ -31,8 +31,6 @@ using ThreadStarter = std::function<std::thread(std::function<void()> body)>;
 // thread has ended, with the thread's exit code (or kTransmitNotStarted, after an error box).
 class CWriteDlg : public CDialog {
  public:
-  static constexpr int kTemplateId = 132;
-  static constexpr int kProgressId = 1506;
   static constexpr int kTimerPeriodMs = 10;
 
   // algorithm, port, clock and scheduler must outlive the dialog.

@@ -21,9 +21,6 @@
 namespace lunda {
 namespace {
 
-constexpr int kIdsCannotBuildImage = 1320;
-constexpr int kIdsWriteBroken = 1322;
-constexpr int kIdsWriteRefused = 1323;
 // The controller needs the rest level steady before the first bit and after the last.
 constexpr auto kSettle = std::chrono::milliseconds(100);
 
@@ -57,7 +54,7 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   CalendarDate date = Today();
   if (!AskDate(owner, date)) return;
   if (!algorithm.PatchImage(date)) {
-    MessageBox(owner, LoadString(kIdsCannotBuildImage), MessageIcon::kError);
+    MessageBox(owner, LoadString(ids::strings::kCannotBuildImage), MessageIcon::kError);
     return;
   }
 
@@ -84,14 +81,14 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   const std::optional<PortFault> fault = environment.port.LastFault();
   if (result == kTransmitPortFailed && fault) {
     MessageBox(owner,
-               FormatString(LoadString(kIdsWriteBroken),
+               FormatString(LoadString(ids::strings::kWriteBroken),
                             {DescribeInRussian(*fault), std::to_string(bytesSent),
                              std::to_string(algorithm.imageSize)}),
                MessageIcon::kError);
   }
   // A USB adapter whose measured rate is off got nothing that moves a line.
   if (result == kTransmitRefused && fault) {
-    MessageBox(owner, FormatString(LoadString(kIdsWriteRefused), {DescribeInRussian(*fault)}),
+    MessageBox(owner, FormatString(LoadString(ids::strings::kWriteRefused), {DescribeInRussian(*fault)}),
                MessageIcon::kError);
   }
 }

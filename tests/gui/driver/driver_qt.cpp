@@ -14,22 +14,24 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "gui/framework/property_sheet.h"
 #include "gui/framework/qt/qt_dialog_window.h"
-#include "gui/framework/qt/qt_sheet_window.h"
+#include "gui/framework/qt/qt_widgets.h"
 #include "gui_driver.h"
 
 namespace lunda::test {
 namespace {
 
-QtDialogWindow& WindowOf(const CDialog& dialog) { return QtDialogWindow::Of(dialog); }
+QtDialogWindow& WindowOf(const CDialog& dialog) { return QtDialogWindow::Of(dialog.Window()); }
 
-QWidget* ControlOf(const CDialog& dialog, int id) { return WindowOf(dialog).Control(id); }
+QWidget* ControlOf(const CDialog& dialog, int id) {
+  const QtControl* control = WindowOf(dialog).ControlOf(id);
+  return control ? control->Widget() : nullptr;
+}
 
 // Where a scrolling control takes the pointer.
-QWidget* PointerTarget(QWidget* control) {
-  auto* area = qobject_cast<QAbstractScrollArea*>(control);
-  return area ? area->viewport() : control;
+QWidget* PointerTarget(const CDialog& dialog, int id) {
+  const QtControl* control = WindowOf(dialog).ControlOf(id);
+  return control ? control->PointerTarget() : nullptr;
 }
 
 QListWidget& ListOf(const CDialog& dialog, int id) {
@@ -62,21 +64,22 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 bool ShowActive(CDialog& dialog) {
-  QWidget& window = WindowOf(dialog);
+  QWidget& window = *WindowOf(dialog).Widget();
   window.show();
   window.activateWindow();
   return QTest::qWaitForWindowActive(&window);
 }
 
 bool IsActive(const CDialog& dialog) {
-  const QWidget& window = WindowOf(dialog);
+  const QWidget* window = WindowOf(dialog).Widget();
+  if (window == nullptr) return false;
   // A tool window (the progress dialog) is shown without being activated.
-  const bool tool = (window.windowFlags() & Qt::WindowType_Mask) == Qt::Tool;
-  return window.isVisible() && (tool || QApplication::activeWindow() == &window);
+  const bool tool = (window->windowFlags() & Qt::WindowType_Mask) == Qt::Tool;
+  return window->isVisible() && (tool || QApplication::activeWindow() == window);
 }
 
 void Click(CDialog& dialog, int id) {
-  QTest::mouseClick(PointerTarget(ControlOf(dialog, id)), Qt::LeftButton);
+  QTest::mouseClick(PointerTarget(dialog, id), Qt::LeftButton);
 }
 
 void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
@@ -98,19 +101,15 @@ void ClickArrow(CDialog& dialog, int upDownId, int direction) {
   }
 }
 
-void ClickTab(CPropertySheet& sheet, int index) {
-  QTabBar* tabs = dynamic_cast<QtSheetWindow&>(WindowOf(sheet)).Tabs();
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-}
-
-std::string TabText(CPropertySheet& sheet, int index) {
-  return dynamic_cast<QtSheetWindow&>(WindowOf(sheet)).Tabs()->tabText(index).toStdString();
+void ClickTab(CDialog& sheet, int index) {
+  QTabBar& tabs = static_cast<QtTabControl*>(ControlOf(sheet, kIdSheetTabs))->Tabs();
+  QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
 }
 
 void Type(CDialog& dialog, int id, std::string_view text) {
   QWidget* edit = ControlOf(dialog, id);
   Click(dialog, id);
-  dialog.Window().SelectText(id);
+  dialog.Item(id).SelectAll();
   QTest::keyClick(edit, Qt::Key_Backspace);
   for (const QChar c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
     QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -129,13 +128,14 @@ void Press(Key key) {
                   key == Key::kControlSpace ? Qt::ControlModifier : Qt::NoModifier);
 }
 
-void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
+void CloseBox(CDialog& dialog) { WindowOf(dialog).Widget()->close(); }
 
 void ChooseWindowMenuItem(CDialog& dialog, int command) {
   QtDialogWindow& window = WindowOf(dialog);
   // Opened as the user opens it, by a right click on the window's background.
-  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), window.mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(&window, &click);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                          window.Widget()->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(window.Widget(), &click);
   QMenu* menu = window.WindowMenu();
   if (menu == nullptr) return;
   static_cast<void>(QTest::qWaitFor([menu] { return menu->isVisible(); }));
@@ -161,7 +161,7 @@ std::string SelectedText(CDialog& dialog, int id) {
 }
 
 std::string ToolTip(CDialog& dialog, int id) {
-  QWidget* control = PointerTarget(ControlOf(dialog, id));
+  QWidget* control = PointerTarget(dialog, id);
   QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), control->mapToGlobal(QPoint(3, 3)));
   QApplication::sendEvent(control, &hover);
   if (!QToolTip::isVisible()) return {};

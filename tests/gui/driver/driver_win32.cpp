@@ -4,9 +4,7 @@
 #include <chrono>
 #include <map>
 
-#include "gui/framework/property_sheet.h"
 #include "gui/framework/win32/win32_dialog_window.h"
-#include "gui/framework/win32/win32_sheet_window.h"
 #include "gui/framework/win32/windows_api.h"
 #include "gui_driver.h"
 #include "platform/win32/wide_text.h"
@@ -14,7 +12,9 @@
 namespace lunda::test {
 namespace {
 
-Win32DialogWindow& WindowOf(const CDialog& dialog) { return Win32DialogWindow::Of(dialog); }
+Win32DialogWindow& WindowOf(const CDialog& dialog) {
+  return Win32DialogWindow::Of(dialog.Window());
+}
 
 HWND ItemOf(const CDialog& dialog, int id) { return WindowOf(dialog).Item(id); }
 
@@ -138,22 +138,11 @@ void ClickArrow(CDialog& dialog, int upDownId, int direction) {
   ClickAt(arrows, {(rect.left + rect.right) / 2, direction > 0 ? quarter : rect.bottom - quarter});
 }
 
-void ClickTab(CPropertySheet& sheet, int index) {
-  HWND tabs = dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl();
+void ClickTab(CDialog& sheet, int index) {
+  HWND tabs = ItemOf(sheet, kIdSheetTabs);
   RECT rect{};
   TabCtrl_GetItemRect(tabs, index, &rect);
   ClickAt(tabs, Center(rect));
-}
-
-std::string TabText(CPropertySheet& sheet, int index) {
-  wchar_t text[64] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = 64;
-  SendMessageW(dynamic_cast<Win32SheetWindow&>(WindowOf(sheet)).TabControl(), TCM_GETITEMW,
-               static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return WideToUtf8(text);
 }
 
 void Type(CDialog& dialog, int id, std::string_view text) {

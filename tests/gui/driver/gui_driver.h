@@ -10,11 +10,8 @@
 #include <string_view>
 
 #include "algorithm/calendar_date.h"
+#include "gui/framework/date_picker.h"
 #include "gui/framework/dialog.h"
-
-namespace lunda {
-class CPropertySheet;
-}  // namespace lunda
 
 namespace lunda::test {
 
@@ -38,7 +35,7 @@ void DoubleClickRow(CDialog& dialog, int listId, int row);
 // A click on the up (+1) or down (-1) arrow of an up-down control.
 void ClickArrow(CDialog& dialog, int upDownId, int direction);
 // A click on a sheet's tab.
-void ClickTab(CPropertySheet& sheet, int index);
+void ClickTab(CDialog& sheet, int index);
 // Clicks into the edit (a focus entry), selects its text and replaces it by typing (UTF-8).
 void Type(CDialog& dialog, int id, std::string_view text);
 // A key pressed and released on the control that has the focus.
@@ -48,13 +45,15 @@ void CloseBox(CDialog& dialog);
 // Picks a date in the date picker. The dialogs read it only as they close, so the program's own
 // setting leaves what the user's typing would.
 inline void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
-  dialog.Window().SetDate(id, date);
+  CDateTimeCtrl(dialog, id).SetDate(date);
 }
 // Chooses the window menu's entry that sends command; nothing when the menu has none.
 void ChooseWindowMenuItem(CDialog& dialog, int command);
 
 // The text on a sheet's tab.
-[[nodiscard]] std::string TabText(CPropertySheet& sheet, int index);
+[[nodiscard]] inline std::string TabText(CDialog& sheet, int index) {
+  return sheet.Items(kIdSheetTabs).ItemText(index);
+}
 // Whether an edit shows the start of its text; whether a combo box's list is dropped down.
 [[nodiscard]] bool ShowsTextStart(CDialog& dialog, int id);
 [[nodiscard]] bool IsDroppedDown(CDialog& dialog, int id);

@@ -1,9 +1,10 @@
-// The Qt application around the dialogs.
+// The Qt application around the dialogs, and the pictures of its windows.
 #include <QApplication>
 #include <QFileInfo>
-#include <iostream>
+#include <QPixmap>
 
-#include "gui/framework/application.h"
+#include "gui/framework/backend/services.h"
+#include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_icons.h"
 
 namespace lunda {
@@ -12,17 +13,6 @@ namespace {
 constexpr int kApplicationIcon = 128;
 
 }  // namespace
-
-ProcessCommandLine ReadProcessCommandLine(int argc, char** argv) {
-  ProcessCommandLine line;
-  line.args.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
-  // The arguments joined by single blanks: a POSIX process gets no tail of its own.
-  for (std::size_t i = 0; i < line.args.size(); ++i) {
-    if (i > 0) line.tail += ' ';
-    line.tail += line.args[i];
-  }
-  return line;
-}
 
 int RunGuiApplication(int argc, char** argv,
                       const std::function<int(const ProcessCommandLine&)>& body) {
@@ -37,8 +27,14 @@ std::string ApplicationTitle() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
 
-void ShowPlainText(std::string_view text) { std::cout << text; }
+bool HasStandardStream(StandardStream) { return true; }
 
-void ShowDiagnosticText(std::string_view text, const CDialog*) { std::cerr << text; }
+bool SaveWindowPicture(DialogWindow& window, const std::string& path) {
+  QDialog* dialog = QtDialogWindow::Of(window).Widget();
+  if (dialog == nullptr) return false;
+  dialog->show();
+  QApplication::processEvents();
+  return dialog->grab().save(QString::fromStdString(path));
+}
 
 }  // namespace lunda

@@ -1,40 +1,22 @@
-// Building a dialog from its template, the modal run, the controls and the dialog keyboard.
+// Building a window from its template, the modal run, and the events the controls report.
 #include "gui/framework/qt/qt_dialog_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDateEdit>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <QTimer>
 
-#include "gui/framework/dialog.h"
-#include "gui/framework/qt/qt_control_factory.h"
-#include "gui/framework/qt/qt_control_text.h"
-#include "gui/framework/qt/qt_dialog_units.h"
+#include "gui/framework/backend/services.h"
 #include "gui/framework/qt/qt_icons.h"
-#include "gui/framework/qt/qt_tool_tips.h"
-#include "gui/framework/qt/qt_up_down.h"
+#include "res/ids.h"
 
 namespace lunda {
 namespace {
-
-bool IsEnterKey(const QKeyEvent* event) {
-  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 Qt::WindowFlags WindowFlagsFor(const DialogStyles& styles) {
   Qt::WindowFlags flags = (styles.toolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint;
@@ -44,407 +26,238 @@ Qt::WindowFlags WindowFlagsFor(const DialogStyles& styles) {
   return flags;
 }
 
-QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, date.day); }
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// Enter (also on the keypad), Esc and F1 alone; any other key is the controls' own.
+std::optional<DialogKey> DialogKeyOf(const QKeyEvent& event) {
+  if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return DialogKey::kEnter;
+    case Qt::Key_Escape:
+      return DialogKey::kEscape;
+    case Qt::Key_F1:
+      return DialogKey::kF1;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
 
-std::unique_ptr<DialogWindow> CreateDialogWindow(CDialog& dialog) {
-  return std::make_unique<QtDialogWindow>(dialog);
+// The QDialog of a window: it hands what happens to it to its QtDialogWindow.
+class QtDialog final : public QDialog {
+ public:
+  explicit QtDialog(QtDialogWindow& window) : window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return window_.FilterControlEvent(watched, event) || QDialog::eventFilter(watched, event);
+  }
+  // Qt's default buttons never see Enter: it is the dialog's, as Esc and F1 are. One that gets
+  // here no control used (a read-only edit passes on the Enter it keeps), and it goes no further.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (const std::optional<DialogKey> key = DialogKeyOf(*event)) {
+      window_.host_.PressKey(*key);
+    } else {
+      QDialog::keyPressEvent(event);
+    }
+  }
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    window_.Report(UserAction::Kind::kClose, 0);
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (window_.windowMenu_ == nullptr) return QDialog::contextMenuEvent(event);
+    window_.windowMenu_->popup(event->globalPos());
+    event->accept();
+  }
+  // Whatever else of Qt's asks the dialog to accept or reject asks as Enter and Esc would.
+  void accept() override { window_.host_.PressKey(DialogKey::kEnter); }
+  void reject() override { window_.host_.PressKey(DialogKey::kEscape); }
+
+ private:
+  QtDialogWindow& window_;
+};
+
+std::unique_ptr<DialogWindow> CreateDialogWindow(WindowHost& host) {
+  return std::make_unique<QtDialogWindow>(host);
 }
 
-QtDialogWindow::QtDialogWindow(CDialog& host) : host_(host) {}
-
-QtDialogWindow::~QtDialogWindow() = default;
-
-QtDialogWindow& QtDialogWindow::Of(const CDialog& dialog) {
-  return dynamic_cast<QtDialogWindow&>(dialog.Window());
+bool QtDialogWindow::Create(const DialogTemplate& dialogTemplate, DialogWindow* owner) {
+  Build(dialogTemplate, owner ? Of(*owner).Widget() : nullptr, false);
+  host_.InitDialog();
+  return true;
 }
 
-int QtDialogWindow::RunModal(const DialogTemplate& dialogTemplate, CDialog* owner) {
-  if (!CreateModeless(dialogTemplate, owner)) return -1;
-  return ExecModal();
+bool QtDialogWindow::CreatePage(const DialogTemplate& dialogTemplate, DialogWindow& parent,
+                                const UnitRect& area) {
+  QtDialogWindow& parentWindow = Of(parent);
+  Build(dialogTemplate, parentWindow.Widget(), true);
+  dialog_->setGeometry(DialogUnits(parentWindow.Widget()->font()).ToPixels(area));
+  dialog_->raise();
+  // Tab goes from the parent's last control into the page, and from the page to its first.
+  if (QWidget* last = parentWindow.LastTabStop()) QWidget::setTabOrder(last, dialog_);
+  host_.InitDialog();
+  return true;
 }
 
-int QtDialogWindow::ExecModal() {
+int QtDialogWindow::RunModal(const DialogTemplate& dialogTemplate, DialogWindow* owner) {
+  if (!Create(dialogTemplate, owner)) return -1;
   // As a classic modal dialog disables its owner and nothing else: windows without an owner,
   // such as the help window, stay usable beside it.
-  setWindowModality(Qt::WindowModal);
-  return exec();
+  dialog_->setWindowModality(Qt::WindowModal);
+  return dialog_->exec();
 }
 
-bool QtDialogWindow::CreateModeless(const DialogTemplate& dialogTemplate, CDialog* owner) {
-  if (!built_) {
-    QWidget* parent = owner ? &Of(*owner) : nullptr;
-    if (!Build(dialogTemplate, parent, false)) return false;
-  }
-  Initialise();
-  return true;
+void QtDialogWindow::EndModal(int result) {
+  if (dialog_) dialog_->done(result);
 }
 
-bool QtDialogWindow::CreateAsPage(const DialogTemplate& dialogTemplate, QWidget* parent) {
-  if (!built_ && !Build(dialogTemplate, parent, true)) return false;
-  // Placed explicitly, as QDialog would otherwise centre the page over the sheet when shown.
-  move(0, 0);
-  Initialise();
-  return true;
+void QtDialogWindow::Destroy() {
+  controls_.clear();
+  byId_.clear();
+  byWidget_.clear();
+  timers_.clear();
+  windowMenu_ = nullptr;
+  delete dialog_;  // a page's goes with its parent's, which leaves this null
 }
 
-void QtDialogWindow::Initialise() {
-  if (host_.HandleInitDialog()) SetInitialFocus();
+void QtDialogWindow::Show(bool show) {
+  if (dialog_) dialog_->setVisible(show);
 }
 
-void QtDialogWindow::End(int result) { done(result); }
+std::string QtDialogWindow::Caption() const {
+  return dialog_ ? dialog_->windowTitle().toStdString() : std::string();
+}
 
-std::string QtDialogWindow::Caption() const { return windowTitle().toStdString(); }
-
-bool QtDialogWindow::Build(const DialogTemplate& dialogTemplate, QWidget* parent, bool page) {
+void QtDialogWindow::Build(const DialogTemplate& dialogTemplate, QWidget* parent, bool page) {
+  Destroy();
   template_ = dialogTemplate;
+  dialog_ = new QtDialog(*this);
   const QFont font = DialogFont(template_.fontFace, template_.fontPoints);
-  setFont(font);
+  dialog_->setFont(font);
   const DialogUnits units(font);
   if (page) {
-    setParent(parent, Qt::Widget);
-    resize(units.ToPixels(template_.width, template_.height));
+    dialog_->setParent(parent, Qt::Widget);
+    dialog_->resize(units.ToPixels(template_.width, template_.height));
   } else {
-    setParent(parent, WindowFlagsFor(template_.styles));
-    setFixedSize(units.ToPixels(template_.width, template_.height));
+    dialog_->setParent(parent, WindowFlagsFor(template_.styles));
+    dialog_->setFixedSize(units.ToPixels(template_.width, template_.height));
     // An empty title would let Qt put the application's name there.
-    setWindowTitle(template_.caption.empty() ? QStringLiteral(" ")
-                                             : QString::fromStdString(template_.caption));
+    dialog_->setWindowTitle(template_.caption.empty() ? QStringLiteral(" ")
+                                                      : FromUtf8(template_.caption));
   }
   QWidget* previousTabStop = nullptr;
   QButtonGroup* radioGroup = nullptr;
   for (const ControlTemplate& c : template_.controls) {
-    QWidget* widget = CreateControl(c, this, host_);
-    ApplyControlTemplate(widget, c, units);
-    RegisterControl(widget, c);
+    std::unique_ptr<QtControl> control = MakeQtControl(c, *dialog_, host_, units);
+    QWidget* widget = control->Widget();
+    widget->installEventFilter(dialog_);
     // A radio group runs from a radio button with the group style, or the first after another
     // kind of control, to the last radio button before the next group.
-    auto* radio = qobject_cast<QRadioButton*>(widget);
-    if (radio && (c.styles.group || !radioGroup)) radioGroup = new QButtonGroup(this);
+    const bool radio = c.kind == ControlKind::kRadioButton;
+    if (radio && (c.styles.group || !radioGroup)) radioGroup = new QButtonGroup(dialog_);
     if (!radio) radioGroup = nullptr;
-    if (radioGroup) radioGroup->addButton(radio);
+    if (radioGroup) radioGroup->addButton(static_cast<QAbstractButton*>(widget));
     if (widget->focusPolicy() & Qt::TabFocus) {
       if (previousTabStop) QWidget::setTabOrder(previousTabStop, widget);
       previousTabStop = widget;
     }
-  }
-  built_ = true;
-  return true;
-}
-
-void QtDialogWindow::RegisterControl(QWidget* widget, const ControlTemplate& control) {
-  if (control.id != -1 && !controlsById_.contains(control.id)) {
-    controlsById_.insert(control.id, widget);
-  }
-  idsByControl_.insert(widget, control.id);
-  templatesByControl_.insert(widget, &control);
-  widget->installEventFilter(this);
-  const int id = control.id;
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    connect(button, &QAbstractButton::clicked, this, [this, id] { OnWindowCommand(id); });
-  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    connect(list, &QListWidget::itemSelectionChanged, this,
-            [this, id] { Dispatch(WindowEvent::Kind::kSelChange, id); });
-    connect(list, &QListWidget::itemDoubleClicked, this,
-            [this, id] { Dispatch(WindowEvent::Kind::kDoubleClick, id); });
-  } else if (auto* upDown = qobject_cast<QtUpDown*>(widget)) {
-    upDown->SetStepHandler([this, id](int delta) { return host_.HandleDeltaPos(id, delta); });
+    if (c.id != -1) byId_.emplace(c.id, control.get());
+    byWidget_.emplace(widget, control.get());
+    controls_.push_back(std::move(control));
   }
 }
 
-void QtDialogWindow::SetInitialFocus() {
-  for (const ControlTemplate& c : template_.controls) {
-    QWidget* widget = Control(c.id);
-    if (widget && c.styles.tabStop && widget->isEnabled()) {
-      widget->setFocus(Qt::OtherFocusReason);
-      return;
+QWidget* QtDialogWindow::LastTabStop() const {
+  for (auto it = template_.controls.rbegin(); it != template_.controls.rend(); ++it) {
+    const auto found = byId_.find(it->id);
+    if (it->styles.tabStop && found != byId_.end()) return found->second->Widget();
+  }
+  return nullptr;
+}
+
+bool QtDialogWindow::FilterControlEvent(QObject* watched, QEvent* event) {
+  const auto found = byWidget_.find(watched);
+  if (found == byWidget_.end()) return false;
+  const QtControl& control = *found->second;
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const std::optional<DialogKey> key = DialogKeyOf(*static_cast<QKeyEvent*>(event));
+      return key && host_.PressKey(*key);
     }
-  }
-}
-
-void QtDialogWindow::Dispatch(WindowEvent::Kind kind, int id) { host_.HandleEvent({kind, id}); }
-
-void QtDialogWindow::OnWindowCommand(int id) { Dispatch(WindowEvent::Kind::kCommand, id); }
-
-QtDialogWindow& QtDialogWindow::CommandTarget() {
-  auto* top = dynamic_cast<QtDialogWindow*>(window());
-  return top ? *top : *this;
-}
-
-bool QtDialogWindow::HandleDialogKey(QObject* target, const QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    // F1 asks for the help of the window it is pressed in: its Help button, where it has one.
-    QtDialogWindow& top = CommandTarget();
-    const QWidget* help = top.Control(kIdHelp);
-    if (help && help->isEnabled()) top.OnWindowCommand(kIdHelp);
-    return help != nullptr;
-  }
-  const bool enter = IsEnterKey(event);
-  if ((!enter && event->key() != Qt::Key_Escape) ||
-      (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-    return false;
-  }
-  QtDialogWindow& top = CommandTarget();
-  if (!enter) {
-    top.OnWindowCommand(kIdCancel);
-    return true;
-  }
-  if (auto* button = qobject_cast<QPushButton*>(target)) {
-    button->click();
-    return true;
-  }
-  const ControlTemplate* control = templatesByControl_.value(target);
-  if (control && control->styles.wantReturn) {
-    // A read-only edit would pass the key on to the dialog; it is swallowed here instead.
-    const auto* edit = qobject_cast<const QPlainTextEdit*>(target);
-    return edit == nullptr || edit->isReadOnly();
-  }
-  const int id = top.template_.DefaultCommandId();
-  const QWidget* defaultButton = top.Control(id);
-  if (!defaultButton || defaultButton->isEnabled()) top.OnWindowCommand(id);
-  return true;
-}
-
-bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress &&
-      HandleDialogKey(watched, static_cast<QKeyEvent*>(event))) {
-    return true;
-  }
-  if (event->type() == QEvent::FocusIn) {
-    // Focus restored by window activation or a closed pop-up is no entry of the user's.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      Dispatch(WindowEvent::Kind::kFocusIn, ControlId(watched));
-      // Qt gives the focus before it delivers the click that took it; a handler that sent the
-      // focus elsewhere (a refused field) must not see that click open a drop-down list.
-      const bool refused = QApplication::focusWidget() != watched;
-      refusedEntry_ = refused && reason == Qt::MouseFocusReason ? watched : nullptr;
+    case QEvent::FocusIn: {
+      // Focus given back by window activation or a closed pop-up is no entry of the user's.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (control.Id() != -1 && reason != Qt::ActiveWindowFocusReason &&
+          reason != Qt::PopupFocusReason) {
+        Report(UserAction::Kind::kFocusIn, control.Id());
+      }
+      return false;
     }
+    case QEvent::MouseButtonPress:
+      // Qt gives the focus before it delivers the click that took it.
+      return control.Kind() == ControlKind::kComboBox && !host_.MayDropDown(control.Id());
+    default:
+      return false;
   }
-  if (event->type() == QEvent::MouseButtonPress && watched == refusedEntry_) {
-    refusedEntry_ = nullptr;
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
-void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
-  if (!HandleDialogKey(this, event)) QDialog::keyPressEvent(event);
-}
+Control* QtDialogWindow::Find(int id) { return ControlOf(id); }
 
-void QtDialogWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
-  Dispatch(WindowEvent::Kind::kClose, 0);
-}
-
-void QtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
-  if (windowMenu_ == nullptr) return QDialog::contextMenuEvent(event);
-  windowMenu_->popup(event->globalPos());
-  event->accept();
-}
-
-void QtDialogWindow::accept() { OnWindowCommand(kIdOk); }
-
-void QtDialogWindow::reject() { OnWindowCommand(kIdCancel); }
-
-std::string QtDialogWindow::Text(int id) const { return GetControlText(Control(id)).toStdString(); }
-
-void QtDialogWindow::SetText(int id, std::string_view text) {
-  if (QWidget* control = Control(id)) SetControlText(control, FromUtf8(text));
-}
-
-bool QtDialogWindow::IsEnabled(int id) const {
-  const QWidget* control = Control(id);
-  return control != nullptr && control->isEnabled();
-}
-
-void QtDialogWindow::Enable(int id, bool enable) {
-  if (QWidget* control = Control(id)) control->setEnabled(enable);
-}
-
-bool QtDialogWindow::IsChecked(int id) const {
-  const auto* button = qobject_cast<const QAbstractButton*>(Control(id));
-  return button != nullptr && button->isChecked();
-}
-
-void QtDialogWindow::SetChecked(int id, bool checked) {
-  auto* button = qobject_cast<QAbstractButton*>(Control(id));
-  if (!button) return;
-  const QSignalBlocker blocker(button);
-  // An exclusive group refuses to uncheck its checked button.
-  QButtonGroup* group = button->group();
-  if (group) group->setExclusive(false);
-  button->setChecked(checked);
-  if (group) group->setExclusive(true);
+QtControl* QtDialogWindow::ControlOf(int id) {
+  const auto found = byId_.find(id);
+  return dialog_ && found != byId_.end() ? found->second : nullptr;
 }
 
 int QtDialogWindow::FocusId() const {
-  const QWidget* focus = QApplication::focusWidget();
-  for (const QWidget* w = focus; w != nullptr; w = w->parentWidget()) {
-    const int id = ControlId(w);
-    if (id != -1) return id;
+  if (!dialog_) return 0;
+  for (const QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+    const auto found = byWidget_.find(w);
+    if (found != byWidget_.end() && found->second->Id() != -1) return found->second->Id();
   }
   return 0;
-}
-
-void QtDialogWindow::Focus(int id) {
-  if (QWidget* control = Control(id)) control->setFocus(Qt::OtherFocusReason);
-}
-
-void QtDialogWindow::SelectText(int id) {
-  if (auto* line = qobject_cast<QLineEdit*>(Control(id))) line->selectAll();
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(Control(id))) edit->selectAll();
-}
-
-int QtDialogWindow::ItemCount(int id) const {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) return list->count();
-  if (auto* combo = qobject_cast<QComboBox*>(Control(id))) return combo->count();
-  return 0;
-}
-
-std::string QtDialogWindow::ItemText(int id, int index) const {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) {
-    const QListWidgetItem* item = list->item(index);
-    return item ? item->text().toStdString() : std::string();
-  }
-  if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
-    return combo->itemText(index).toStdString();
-  }
-  return {};
-}
-
-void QtDialogWindow::InsertItem(int id, int index, std::string_view text) {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) {
-    const QSignalBlocker blocker(list);
-    list->insertItem(index < 0 ? list->count() : index, FromUtf8(text));
-  } else if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
-    const QSignalBlocker blocker(combo);
-    combo->insertItem(index < 0 ? combo->count() : index, FromUtf8(text));
-  }
-}
-
-void QtDialogWindow::DeleteItem(int id, int index) {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) {
-    const QSignalBlocker blocker(list);
-    delete list->takeItem(index);
-  } else if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
-    const QSignalBlocker blocker(combo);
-    combo->removeItem(index);
-  }
-}
-
-int QtDialogWindow::Selection(int id) const {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.front());
-  }
-  if (auto* combo = qobject_cast<QComboBox*>(Control(id))) return combo->currentIndex();
-  return -1;
-}
-
-void QtDialogWindow::Select(int id, int index) {
-  if (auto* list = qobject_cast<QListWidget*>(Control(id))) {
-    const QSignalBlocker blocker(list);
-    list->setCurrentRow(index);
-    if (index < 0) list->clearSelection();
-  } else if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index);
-  }
-}
-
-void QtDialogWindow::SetRange(int id, int lower, int upper) {
-  if (auto* upDown = qobject_cast<QtUpDown*>(Control(id))) upDown->SetRange(lower, upper);
-  if (auto* bar = qobject_cast<QProgressBar*>(Control(id))) bar->setRange(lower, upper);
-}
-
-int QtDialogWindow::Position(int id) const {
-  if (auto* upDown = qobject_cast<QtUpDown*>(Control(id))) return upDown->Pos();
-  if (auto* bar = qobject_cast<QProgressBar*>(Control(id))) return bar->value();
-  return 0;
-}
-
-void QtDialogWindow::SetPosition(int id, int position) {
-  if (auto* upDown = qobject_cast<QtUpDown*>(Control(id))) upDown->SetPos(position);
-  if (auto* bar = qobject_cast<QProgressBar*>(Control(id))) bar->setValue(position);
-}
-
-void QtDialogWindow::SetBuddy(int upDownId, int buddyId) {
-  if (auto* upDown = qobject_cast<QtUpDown*>(Control(upDownId))) upDown->SetBuddy(Control(buddyId));
-}
-
-std::optional<CalendarDate> QtDialogWindow::Date(int id) const {
-  auto* picker = qobject_cast<QDateEdit*>(Control(id));
-  if (!picker || !picker->date().isValid()) return std::nullopt;
-  const QDate date = picker->date();
-  return CalendarDate{date.year(), date.month(), date.day()};
-}
-
-void QtDialogWindow::SetDate(int id, const CalendarDate& date) {
-  if (auto* picker = qobject_cast<QDateEdit*>(Control(id))) {
-    const QSignalBlocker blocker(picker);
-    picker->setDate(ToQDate(date));
-  }
-}
-
-void QtDialogWindow::SetDateRange(int id, const CalendarDate& first, const CalendarDate& last) {
-  if (auto* picker = qobject_cast<QDateEdit*>(Control(id))) {
-    picker->setDateRange(ToQDate(first), ToQDate(last));
-  }
 }
 
 void QtDialogWindow::StartTimer(int id, int periodMs) {
-  QTimer*& timer = timers_[id];
+  if (!dialog_) return;
+  QPointer<QTimer>& timer = timers_[id];
   if (timer == nullptr) {
-    timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this, id] { Dispatch(WindowEvent::Kind::kTimer, id); });
+    timer = new QTimer(dialog_);
+    QObject::connect(timer, &QTimer::timeout, dialog_,
+                     [this, id] { Report(UserAction::Kind::kTimer, id); });
   }
   timer->start(periodMs);
 }
 
 void QtDialogWindow::StopTimer(int id) {
-  if (const auto it = timers_.find(id); it != timers_.end()) it->second->stop();
-}
-
-void QtDialogWindow::AddToolTip(int id, std::string_view text) {
-  QWidget* control = Control(id);
-  if (control == nullptr) return;
-  if (toolTips_ == nullptr) toolTips_ = new QtToolTips(this);
-  toolTips_->AddTool(control, FromUtf8(text));
-  // Scrolling controls receive the pointer on their viewport, not on themselves.
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
-    toolTips_->AddTool(area->viewport(), FromUtf8(text));
-  }
+  if (const auto it = timers_.find(id); it != timers_.end() && it->second) it->second->stop();
 }
 
 void QtDialogWindow::AppendWindowMenuItem(int command, std::string_view text) {
+  if (!dialog_) return;
   // The platform's window menu cannot be extended from Qt, so the window offers its own on a
   // right click on its background and on Alt+Space (which many window managers keep for their
   // own menu, so the right click is the sure way).
   if (windowMenu_ == nullptr) {
-    windowMenu_ = new QMenu(this);
-    windowMenu_->addAction(QStringLiteral("Свернуть"), this, [this] { showMinimized(); });
-    windowMenu_->addAction(QStringLiteral("Закрыть"), this,
-                           [this] { Dispatch(WindowEvent::Kind::kClose, 0); });
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this,
-            [this] { windowMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+    windowMenu_ = new QMenu(dialog_);
+    QDialog* dialog = dialog_;
+    windowMenu_->addAction(FromUtf8(LoadString(ids::strings::kWindowMenuMinimize)), dialog,
+                           [dialog] { dialog->showMinimized(); });
+    windowMenu_->addAction(FromUtf8(LoadString(ids::strings::kWindowMenuClose)), dialog,
+                           [this] { Report(UserAction::Kind::kClose, 0); });
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), dialog_);
+    QObject::connect(shortcut, &QShortcut::activated, dialog_,
+                     [this] { windowMenu_->popup(dialog_->mapToGlobal(QPoint(0, 0))); });
   }
   windowMenu_->addSeparator();
   QAction* action = windowMenu_->addAction(
-      FromUtf8(text), this, [this, command] { Dispatch(WindowEvent::Kind::kSysCommand, command); });
+      FromUtf8(text), dialog_, [this, command] { Report(UserAction::Kind::kWindowMenu, command); });
   action->setData(command);
 }
 
-void QtDialogWindow::SetIcon(int resourceId) { setWindowIcon(LoadQtIcon(resourceId)); }
-
-void QtDialogWindow::Redraw(int id) {
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(Control(id))) area->viewport()->update();
+void QtDialogWindow::SetIcon(int resourceId) {
+  if (dialog_) dialog_->setWindowIcon(LoadQtIcon(resourceId));
 }
 
 }  // namespace lunda

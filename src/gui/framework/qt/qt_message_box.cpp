@@ -1,9 +1,7 @@
 // Message boxes through QMessageBox.
 #include <QMessageBox>
 
-#include "gui/framework/backend.h"
-#include "gui/framework/dialog_ids.h"
-#include "gui/framework/message_box.h"
+#include "gui/framework/backend/services.h"
 #include "gui/framework/qt/qt_dialog_window.h"
 
 namespace lunda {
@@ -23,12 +21,11 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 
 }  // namespace
 
-int ShowNativeMessageBox(const MessageBoxRequest& request) {
-  QWidget* owner = request.owner ? &QtDialogWindow::Of(*request.owner) : nullptr;
-  QMessageBox box(ToQt(request.icon), QString::fromStdString(request.caption),
-                  QString::fromStdString(request.text), QMessageBox::Ok, owner);
+void ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
+                    MessageIcon icon) {
+  QMessageBox box(ToQt(icon), FromUtf8(caption), FromUtf8(text), QMessageBox::Ok,
+                  owner ? QtDialogWindow::Of(*owner).Widget() : nullptr);
   box.exec();
-  return kIdOk;
 }
 
 }  // namespace lunda

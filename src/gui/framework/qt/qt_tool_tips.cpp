@@ -1,7 +1,9 @@
 // Tooltips shown through QToolTip with the classic width and display time.
 #include "gui/framework/qt/qt_tool_tips.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QToolTip>
 
 #include "gui/framework/tool_tips.h"
@@ -32,6 +34,12 @@ QStringList WrapToWidth(const QString& text, const QFontMetrics& metrics, int ma
     WrapParagraph(paragraph, metrics, maxWidth, lines);
   }
   return lines;
+}
+
+QtToolTips& QtToolTips::Instance() {
+  static QPointer<QtToolTips> tips;
+  if (tips == nullptr) tips = new QtToolTips(QCoreApplication::instance());
+  return *tips;
 }
 
 void QtToolTips::AddTool(QWidget* control, const QString& text) {

@@ -20,6 +20,9 @@ class QtToolTips : public QObject {
  public:
   explicit QtToolTips(QObject* parent) : QObject(parent) {}
 
+  // The application's: a widget's tip goes with the widget.
+  [[nodiscard]] static QtToolTips& Instance();
+
   // Registers (or re-registers) a widget with its tip text.
   void AddTool(QWidget* control, const QString& text);
   // The text registered for a widget, empty if none.

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QToolButton>
-#include <algorithm>
 
 namespace lunda {
 
@@ -20,16 +19,6 @@ QtUpDown::QtUpDown(QWidget* parent)
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void QtUpDown::SetRange(int lower, int upper) {
-  lower_ = lower;
-  upper_ = upper;
-  SetPos(pos_);
-}
-
-void QtUpDown::SetPos(int pos) {
-  pos_ = std::clamp(pos, std::min(lower_, upper_), std::max(lower_, upper_));
-}
-
 void QtUpDown::SetBuddy(QWidget* buddy) {
   if (buddy_) buddy_->removeEventFilter(this);
   buddy_ = buddy;
@@ -37,11 +26,8 @@ void QtUpDown::SetBuddy(QWidget* buddy) {
 }
 
 void QtUpDown::Step(int direction) {
-  if (!isEnabled()) return;
-  const int delta = lower_ <= upper_ ? direction : -direction;
-  // From the position before the step, as the system control does, whatever the handler set.
-  const int from = pos_;
-  if (!stepHandler_ || stepHandler_(delta)) SetPos(from + delta);
+  if (isEnabled())
+    position_.Step(direction, [this](int d) { return !stepHandler_ || stepHandler_(d); });
 }
 
 bool QtUpDown::eventFilter(QObject* watched, QEvent* event) {

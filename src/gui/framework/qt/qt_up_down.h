@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "gui/framework/up_down_position.h"
+
 class QToolButton;
 
 namespace lunda {
@@ -17,9 +19,9 @@ class QtUpDown : public QWidget {
   explicit QtUpDown(QWidget* parent = nullptr);
 
   // With lower <= upper the up arrow steps by +1, otherwise by -1.
-  void SetRange(int lower, int upper);
-  void SetPos(int pos);
-  [[nodiscard]] int Pos() const { return pos_; }
+  void SetRange(int lower, int upper) { position_.SetRange(lower, upper); }
+  void SetPos(int pos) { position_.Set(pos); }
+  [[nodiscard]] int Pos() const { return position_.Get(); }
   // When the control has the arrow-keys style, Up and Down pressed in the buddy step it.
   void SetBuddy(QWidget* buddy);
   void SetArrowKeys(bool arrowKeys) { arrowKeys_ = arrowKeys; }
@@ -38,9 +40,7 @@ class QtUpDown : public QWidget {
   QWidget* buddy_ = nullptr;
   bool arrowKeys_ = false;
   std::function<bool(int delta)> stepHandler_;
-  int lower_ = 100;  // the classic default range runs from 100 down to 0
-  int upper_ = 0;
-  int pos_ = 0;
+  UpDownPosition position_;
 };
 
 }  // namespace lunda

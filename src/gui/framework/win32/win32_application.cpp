@@ -1,10 +1,7 @@
 // The Windows program around the dialogs: the common controls, the command line as the process
 // received it, and the standard streams a GUI program may or may not have.
 
-#include <iostream>
-
-#include "gui/framework/application.h"
-#include "gui/framework/message_box.h"
+#include "gui/framework/backend/services.h"
 #include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 
@@ -44,7 +41,7 @@ ProcessCommandLine ReadProcessCommandLine(int, char**) {
 
 int RunGuiApplication(int argc, char** argv,
                       const std::function<int(const ProcessCommandLine&)>& body) {
-  // The tooltip, spin, progress-bar, date-picker and property-sheet controls.
+  // The tooltip, spin, progress-bar, date-picker and tab controls.
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   return body(ReadProcessCommandLine(argc, argv));
@@ -60,20 +57,8 @@ std::string ApplicationTitle() {
   return WideToUtf8(std::wstring_view(path).substr(name, end - name));
 }
 
-void ShowPlainText(std::string_view text) {
-  if (HasStream(STD_OUTPUT_HANDLE)) {
-    std::cout << text << std::flush;
-  } else {
-    MessageBox(nullptr, text, MessageIcon::kInformation);
-  }
-}
-
-void ShowDiagnosticText(std::string_view text, const CDialog* owner) {
-  if (HasStream(STD_ERROR_HANDLE)) {
-    std::cerr << text << std::flush;
-  } else {
-    MessageBox(owner, text, MessageIcon::kInformation);
-  }
+bool HasStandardStream(StandardStream stream) {
+  return HasStream(stream == StandardStream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
 }
 
 }  // namespace lunda

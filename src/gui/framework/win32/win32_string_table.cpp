@@ -1,6 +1,6 @@
 // The string table from the program's string resources (generated from res/strings.json).
 
-#include "gui/framework/resources.h"
+#include "gui/framework/backend/services.h"
 #include "gui/framework/win32/windows_api.h"
 #include "platform/win32/wide_text.h"
 

@@ -97,12 +97,16 @@ Native NativeControl(const ControlTemplate& c) {
     case ControlKind::kDateTimePicker:
       return {DATETIMEPICK_CLASSW, static_cast<DWORD>((s.shortDate ? DTS_SHORTDATEFORMAT : 0) |
                                                       (s.rightAlign ? DTS_RIGHTALIGN : 0))};
+    case ControlKind::kTabControl:
+      // The pages lie over it as its siblings, which it must not paint over.
+      return {WC_TABCONTROLW, WS_CLIPSIBLINGS};
   }
   return {L"STATIC", SS_LEFT};
 }
 
 DWORD DialogStyle(const DialogTemplate& t, TemplateUse use) {
-  if (use == TemplateUse::kPage) return DS_SETFONT | WS_CHILD | WS_DISABLED | WS_CAPTION;
+  // A page is a control of its sheet, which Tab and the dialog keys pass through.
+  if (use == TemplateUse::kPage) return DS_SETFONT | DS_CONTROL | WS_CHILD;
   return DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | (t.styles.caption ? WS_CAPTION : 0) |
          (t.styles.sysMenu ? WS_SYSMENU : 0) | (t.styles.minimizeBox ? WS_MINIMIZEBOX : 0);
 }

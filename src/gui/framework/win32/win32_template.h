@@ -11,8 +11,8 @@ namespace lunda {
 
 enum class TemplateUse { kDialog, kPage };
 
-// The template's bytes, aligned for the system; a page is a child window whose caption names
-// its tab. Dialog units and the template's font are the dialog manager's to apply.
+// The template's bytes, aligned for the system; a page is a hidden child of its sheet. Dialog
+// units and the template's font are the dialog manager's to apply.
 [[nodiscard]] std::vector<std::uint32_t> BuildWin32Template(const DialogTemplate& dialogTemplate,
                                                             TemplateUse use);
 

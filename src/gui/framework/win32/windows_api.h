@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 #include <shellapi.h>
+#include <uxtheme.h>
 // clang-format on
 
 #undef GetDlgItemText

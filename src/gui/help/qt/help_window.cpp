@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "algorithm/cp1251.h"
+#include "gui/framework/resources.h"
 #include "gui/help/chm_sitemap.h"
 #include "gui/help/qt/help_browser.h"
 
@@ -23,6 +24,9 @@ namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
 constexpr int kIndexIndent = 4;
+
+// The window's own texts, from the program's string table.
+QString Text(int id) { return QString::fromStdString(LoadString(id)); }
 
 QString TopicPath(const std::string& local) {
   return HelpBrowser::UrlOf(QString::fromStdString(local)).path();
@@ -40,15 +44,17 @@ HelpWindow::HelpWindow(std::filesystem::path path, std::unique_ptr<ChmFile> file
     : QWidget(nullptr, Qt::Window), path_(std::move(path)), file_(std::move(file)) {
   setAttribute(Qt::WA_DeleteOnClose);
   const std::string title = Cp1251ToUtf8(file_->System().title);
-  setWindowTitle(title.empty() ? QStringLiteral("Справка") : QString::fromStdString(title));
+  setWindowTitle(title.empty() ? Text(ids::strings::kHelpTitle) : QString::fromStdString(title));
 
   browser_ = new HelpBrowser(*file_, this);
   auto* toolBar = new QToolBar(this);
-  QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                     QStringLiteral("Назад"), browser_, &QTextBrowser::backward);
+  QAction* back =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), Text(ids::strings::kHelpBack),
+                         browser_, &QTextBrowser::backward);
   back->setShortcut(QKeySequence::Back);
-  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                        QStringLiteral("Вперёд"), browser_, &QTextBrowser::forward);
+  QAction* forward =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                         Text(ids::strings::kHelpForward), browser_, &QTextBrowser::forward);
   forward->setShortcut(QKeySequence::Forward);
   toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   back->setEnabled(false);
@@ -86,11 +92,11 @@ QWidget* HelpWindow::BuildNavigation() {
   });
   connect(contents_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { ShowTopic(item->data(0, kTopicRole).toString()); });
-  tabs->addTab(contents_, QStringLiteral("Содержание"));
+  tabs->addTab(contents_, Text(ids::strings::kHelpContents));
 
   auto* indexPage = new QWidget(tabs);
   indexFilter_ = new QLineEdit(indexPage);
-  indexFilter_->setPlaceholderText(QStringLiteral("Введите начало слова"));
+  indexFilter_->setPlaceholderText(Text(ids::strings::kHelpIndexPrompt));
   index_ = new QListWidget(indexPage);
   FillIndex(ReadSitemap(file_->System().indexFile), 0);
   connect(indexFilter_, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
@@ -106,7 +112,7 @@ QWidget* HelpWindow::BuildNavigation() {
   indexLayout->setContentsMargins(2, 2, 2, 2);
   indexLayout->addWidget(indexFilter_);
   indexLayout->addWidget(index_);
-  tabs->addTab(indexPage, QStringLiteral("Указатель"));
+  tabs->addTab(indexPage, Text(ids::strings::kHelpIndex));
   return tabs;
 }
 
