@@ -354,5 +354,34 @@ TEST(PropertySheetTest, ApplyFollowsTheModifiedPagesAndHelpGoesToTheActivePage) 
   });
 }
 
+// The page keys go round the tabs from wherever the focus is, as a click on a tab would: a bad
+// field keeps its page in front. F1 and Esc in a page are the sheet's.
+TEST(PropertySheetTest, PageKeysGoRoundTheTabsAndAPageLeavesItsKeysToTheSheet) {
+  test::MessageBoxRecorder boxes;
+  SheetRun run;
+  run.Run([&](CPropertySheet& sheet) {
+    std::vector<int> shown;
+    for (const Key key : {Key::kControlTab, Key::kControlPageDown, Key::kControlTab,
+                          Key::kControlShiftTab, Key::kControlPageUp, Key::kControlPageUp}) {
+      Press(key);
+      shown.push_back(sheet.GetActiveIndex());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 2, 1, 0}));
+    EXPECT_EQ(sheet.GetFocusId(), kIdSheetTabs);
+    test::Type(*run.a, page::kValue, "-3");
+    Press(Key::kControlTab);
+    EXPECT_EQ(sheet.GetActiveIndex(), 0);
+    EXPECT_EQ(run.a->GetFocusId(), page::kValue);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    run.log.clear();
+    Press(Key::kF1);
+    sheet.EnableDlgItem(kIdHelp, false);
+    Press(Key::kF1);
+    Press(Key::kEscape);
+    EXPECT_FALSE(sheet.IsWindowVisible());
+  });
+  EXPECT_EQ(run.log, (Log{"A help", "A reset", "B reset", "C reset"}));
+}
+
 }  // namespace
 }  // namespace lunda

@@ -187,6 +187,8 @@ void CDialog::OnTimer(int) {}
 
 bool CDialog::OnDeltaPos(int, int) { return true; }
 
+bool CDialog::OnPageKey(int) { return false; }
+
 std::optional<OwnerDrawnRow> CDialog::OnDrawItem(int, int) { return std::nullopt; }
 
 void CDialog::OnSysCommand(int) {}

@@ -19,7 +19,8 @@ class DataExchange;
 // reacts in the virtual handlers. The window and its controls are the backend's; the rules are
 // here: Enter runs the default command (the template's default push button, else 1) unless the
 // focused control is a push button, which runs its own, or an edit that keeps Enter; Esc runs 2;
-// F1 presses an enabled Help button (9); inside a property page all three go to the sheet.
+// F1 presses an enabled Help button (9); the page keys go to OnPageKey; inside a property page
+// all of them go to the sheet.
 class CDialog : private WindowHost {
  public:
   // Nothing is built yet: the window is made by DoModal or Create. Without a parent the
@@ -107,6 +108,9 @@ class CDialog : private WindowHost {
   virtual void OnTimer(int id);
   // The default allows every step.
   virtual bool OnDeltaPos(int id, int delta);
+  // Ctrl+Tab or Ctrl+PageDown (+1), Ctrl+Shift+Tab or Ctrl+PageUp (-1); false leaves the key to
+  // the focused control, as the default does.
+  virtual bool OnPageKey(int step);
   virtual std::optional<OwnerDrawnRow> OnDrawItem(int id, int row);
   virtual void OnSysCommand(int id);
   // The default reads the fields (UpdateData(true)) and, if they are valid, ends with 1.

@@ -49,6 +49,10 @@ bool CDialog::PressKey(DialogKey key) {
       return top.PressHelp();
     case DialogKey::kEnter:
       return PressEnter();
+    case DialogKey::kNextPage:
+      return top.OnPageKey(+1);
+    case DialogKey::kPreviousPage:
+      return top.OnPageKey(-1);
   }
   return false;
 }

@@ -1,4 +1,5 @@
-// The property sheet's layout, page switching and its OK/Cancel/Apply/Help rules.
+// The property sheet's layout, page switching by tab and by key, and its OK/Cancel/Apply/Help
+// rules.
 #include "gui/framework/property_sheet.h"
 
 #include <algorithm>
@@ -153,6 +154,15 @@ void CPropertySheet::OnCommand(int id) {
 
 void CPropertySheet::OnSelChange(int id) {
   if (id == kIdSheetTabs) SetActivePage(Items(kIdSheetTabs).Selection());
+}
+
+bool CPropertySheet::OnPageKey(int step) {
+  const int count = GetPageCount();
+  if (count == 0) return false;
+  // The page left had the focus, which a hidden control must not keep; a page that refused to
+  // be left has put it back in its failing field.
+  if (SetActivePage((active_ + step + count) % count)) GotoDlgCtrl(kIdSheetTabs);
+  return true;
 }
 
 bool CPropertySheet::ApplyPages() {

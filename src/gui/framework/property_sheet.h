@@ -19,7 +19,8 @@ namespace lunda {
 // apply every created page in tab order, and a page that refuses is brought to the front with
 // the sheet left open. Apply shows the active page again. Cancel, Esc and the close box reset
 // every created page and end with 2. Help goes to the active page. Apply is enabled while any
-// page reports itself changed.
+// page reports itself changed. The page keys go round the tabs as a click on the next or the
+// previous tab would, and give the tabs the focus.
 class CPropertySheet : public CDialog {
  public:
   explicit CPropertySheet(std::string caption, CDialog* parent = nullptr, int startPage = 0);
@@ -46,6 +47,7 @@ class CPropertySheet : public CDialog {
   void OnCommand(int id) override;
   // A tab chosen by the user.
   void OnSelChange(int id) override;
+  bool OnPageKey(int step) override;
 
  private:
   // Reads the active page and applies every created page; false when one refused.

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <utility>
 
 #include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_widgets.h"
@@ -117,15 +118,21 @@ void Type(CDialog& dialog, int id, std::string_view text) {
 }
 
 void Press(Key key) {
-  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,  Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
-                                      Qt::Key_Down, Qt::Key_End,    Qt::Key_F1,     Qt::Key_Space};
+  constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+  static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+      {Qt::Key_Tab, {}},         {Qt::Key_Return, {}},
+      {Qt::Key_Escape, {}},      {Qt::Key_Up, {}},
+      {Qt::Key_Down, {}},        {Qt::Key_End, {}},
+      {Qt::Key_F1, {}},          {Qt::Key_Space, kCtrl},
+      {Qt::Key_Tab, kCtrl},      {Qt::Key_Backtab, kCtrl | Qt::ShiftModifier},
+      {Qt::Key_PageDown, kCtrl}, {Qt::Key_PageUp, kCtrl}};
   QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr) focus = QApplication::activeWindow();
   // Between one modal dialog's end and the next one's activation (slow on a busy machine) no
   // window is active; the key then goes to the modal dialog on top, as the keyboard's would.
   if (focus == nullptr) focus = QApplication::activeModalWidget();
-  QTest::keyClick(focus, kKeys[static_cast<int>(key)],
-                  key == Key::kControlSpace ? Qt::ControlModifier : Qt::NoModifier);
+  const auto& [code, modifiers] = kKeys[static_cast<int>(key)];
+  QTest::keyClick(focus, code, modifiers);
 }
 
 void CloseBox(CDialog& dialog) { WindowOf(dialog).Widget()->close(); }

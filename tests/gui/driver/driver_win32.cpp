@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <map>
+#include <utility>
 
 #include "gui/framework/win32/win32_dialog_window.h"
 #include "gui/framework/win32/windows_api.h"
@@ -11,6 +12,8 @@
 
 namespace lunda::test {
 namespace {
+
+constexpr UINT kKeyF1 = 0x004D;  // WM_KEYF1, which the SDK headers leave out
 
 Win32DialogWindow& WindowOf(const CDialog& dialog) {
   return Win32DialogWindow::Of(dialog.Window());
@@ -29,11 +32,12 @@ void ProcessEvents() {
   }
 }
 
-// Ctrl down or up for the controls that ask the key state, as a user's hand would hold it.
-void HoldControl(bool held) {
+// Ctrl and Shift down or up for what asks the key state, as a user's hand would hold them.
+void HoldKeys(bool control, bool shift = false) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = keys[VK_LCONTROL] = held ? 0x80 : 0;
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
   SetKeyboardState(keys);
 }
 
@@ -42,7 +46,7 @@ void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false
   if (!window || !IsWindowEnabled(window) || !IsWindowEnabled(GetAncestor(window, GA_ROOT))) {
     return;
   }
-  HoldControl(withControl);
+  HoldKeys(withControl);
   const WPARAM keys = withControl ? MK_CONTROL : 0;
   const LPARAM point = MAKELPARAM(at.x, at.y);
   SendMessageW(window, WM_MOUSEMOVE, keys, point);
@@ -53,7 +57,7 @@ void ClickAt(HWND window, POINT at, bool twice = false, bool withControl = false
     SendMessageW(window, WM_LBUTTONUP, keys, point);
   }
   ProcessEvents();
-  HoldControl(false);
+  HoldKeys(false);
 }
 
 POINT Center(const RECT& rect) {
@@ -155,17 +159,26 @@ void Type(CDialog& dialog, int id, std::string_view text) {
 }
 
 void Press(Key key) {
-  static constexpr WPARAM kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_UP,
-                                     VK_DOWN, VK_END,    VK_F1,     VK_SPACE};
-  const WPARAM vk = kKeys[static_cast<int>(key)];
-  HoldControl(key == Key::kControlSpace);
+  constexpr int kCtrl = 1;
+  constexpr int kShift = 2;
+  static constexpr std::pair<WPARAM, int> kKeys[] = {{VK_TAB, 0},      {VK_RETURN, 0},
+                                                     {VK_ESCAPE, 0},   {VK_UP, 0},
+                                                     {VK_DOWN, 0},     {VK_END, 0},
+                                                     {VK_F1, 0},       {VK_SPACE, kCtrl},
+                                                     {VK_TAB, kCtrl},  {VK_TAB, kCtrl | kShift},
+                                                     {VK_NEXT, kCtrl}, {VK_PRIOR, kCtrl}};
+  const auto [vk, held] = kKeys[static_cast<int>(key)];
+  HoldKeys(held & kCtrl, held & kShift);
   HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC))
                       << 16;
   PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
+  // The system's input queue asks for help on F1 with WM_KEYF1, which DefWindowProc turns into
+  // WM_HELP; a posted key goes round that queue.
+  if (vk == VK_F1) PostMessageW(target, kKeyF1, 0, 0);
   PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3ll << 30));
   ProcessEvents();
-  HoldControl(false);
+  HoldKeys(false);
 }
 
 void CloseBox(CDialog& dialog) {

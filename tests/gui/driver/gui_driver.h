@@ -25,7 +25,10 @@ bool ShowActive(CDialog& dialog);
 // included, until the returned handle is released.
 [[nodiscard]] std::shared_ptr<void> Poll(std::function<void()> tick);
 
-enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace };
+// clang-format off
+enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace,
+                 kControlTab, kControlShiftTab, kControlPageDown, kControlPageUp };
+// clang-format on
 
 // A left click in the middle of the control: presses a button, focuses an edit or a list.
 void Click(CDialog& dialog, int id);

@@ -52,8 +52,9 @@ struct UserAction {
   int id;
 };
 
-// The keys a dialog answers itself, pressed without modifiers.
-enum class DialogKey { kEnter, kEscape, kF1 };
+// The keys a dialog answers itself: Enter, Esc and F1 pressed alone, and the page keys,
+// Ctrl+Tab or Ctrl+PageDown (kNextPage) and Ctrl+Shift+Tab or Ctrl+PageUp (kPreviousPage).
+enum class DialogKey { kEnter, kEscape, kF1, kNextPage, kPreviousPage };
 
 // The dialog behind a window (CDialog): the backend's only way to report.
 class WindowHost {

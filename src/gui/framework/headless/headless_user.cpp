@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace lunda::headless {
 namespace {
@@ -53,6 +54,26 @@ void Arrow(HeadlessControl& focus, int direction) {
   for (const ControlTemplate& c : focus.Window().Template().controls) {
     HeadlessControl* upDown = c.styles.arrowKeys ? focus.Window().ControlOf(c.id) : nullptr;
     if (upDown && upDown->Buddy() == &focus) upDown->Step(direction);
+  }
+}
+
+// The keys a toolkit reports to the dialog; nothing for the controls' own.
+std::optional<DialogKey> DialogKeyOf(Key key) {
+  switch (key) {
+    case Key::kEnter:
+      return DialogKey::kEnter;
+    case Key::kEscape:
+      return DialogKey::kEscape;
+    case Key::kF1:
+      return DialogKey::kF1;
+    case Key::kControlTab:
+    case Key::kControlPageDown:
+      return DialogKey::kNextPage;
+    case Key::kControlShiftTab:
+    case Key::kControlPageUp:
+      return DialogKey::kPreviousPage;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -123,6 +144,10 @@ void Press(Key key) {
   if (active == nullptr || !active->TakesInput()) return;
   HeadlessControl* focus = HeadlessWindow::Focused();
   if (focus && &focus->Window().TopLevel() != active) focus = nullptr;
+  if (const std::optional<DialogKey> dialogKey = DialogKeyOf(key)) {
+    (focus ? focus->Window().Host() : active->Host()).PressKey(*dialogKey);
+    return;
+  }
   switch (key) {
     case Key::kTab: {
       const std::vector<HeadlessControl*> stops = active->TabStops();
@@ -132,15 +157,6 @@ void Press(Key key) {
                                                                            : **(at + 1));
       return;
     }
-    case Key::kEnter:
-    case Key::kEscape:
-    case Key::kF1: {
-      WindowHost& host = focus ? focus->Window().Host() : active->Host();
-      host.PressKey(key == Key::kEnter    ? DialogKey::kEnter
-                    : key == Key::kEscape ? DialogKey::kEscape
-                                          : DialogKey::kF1);
-      return;
-    }
     case Key::kUp:
     case Key::kDown:
       if (focus) Arrow(*focus, key == Key::kUp ? +1 : -1);
@@ -148,7 +164,7 @@ void Press(Key key) {
     case Key::kEnd:
       if (focus && focus->Items()) SelectRow(*focus, focus->Count() - 1);
       return;
-    case Key::kControlSpace:  // a single-selection list keeps its row
+    default:  // Ctrl+Space: a single-selection list keeps its row
       return;
   }
 }

@@ -1,7 +1,8 @@
 // The user of the headless backend, played by a test: clicks, typing and keys reach only the
 // enabled controls of shown windows that no modal window blocks, and are reported to the dialogs
 // as the toolkits report them (a click's focus entry before the click, Tab selecting an edit's
-// text, a combo box asking before its list drops down).
+// text, a combo box asking before its list drops down, Enter, Esc, F1 and the page keys to the
+// dialog).
 #pragma once
 
 #include <functional>
@@ -12,7 +13,10 @@
 
 namespace lunda::headless {
 
-enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace };
+// clang-format off
+enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace,
+                 kControlTab, kControlShiftTab, kControlPageDown, kControlPageUp };
+// clang-format on
 
 void Click(DialogWindow& window, int id);
 void ClickRow(DialogWindow& window, int listId, int row, bool withControl, bool twice);

@@ -26,9 +26,23 @@ Qt::WindowFlags WindowFlagsFor(const DialogStyles& styles) {
   return flags;
 }
 
-// Enter (also on the keypad), Esc and F1 alone; any other key is the controls' own.
+// Ctrl with Tab or PageDown, and with Shift+Tab (which comes as Backtab) or PageUp.
+std::optional<DialogKey> PageKeyOf(int key, bool shift) {
+  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && shift)) return DialogKey::kPreviousPage;
+  if (shift) return std::nullopt;
+  if (key == Qt::Key_Tab || key == Qt::Key_PageDown) return DialogKey::kNextPage;
+  if (key == Qt::Key_PageUp) return DialogKey::kPreviousPage;
+  return std::nullopt;
+}
+
+// Enter (also on the keypad), Esc and F1 alone, and the page keys; any other key is the
+// controls' own.
 std::optional<DialogKey> DialogKeyOf(const QKeyEvent& event) {
-  if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    return PageKeyOf(event.key(), modifiers.testFlag(Qt::ShiftModifier));
+  }
+  if (modifiers != Qt::NoModifier) return std::nullopt;
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -11,6 +11,9 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
+// The property that marks a window as one of the program's dialogs, and holds its object.
+constexpr wchar_t kWindowProperty[] = L"lunda.window";
+
 COLORREF ColorOf(const std::variant<SystemColor, Rgb>& color) {
   if (const Rgb* rgb = std::get_if<Rgb>(&color)) return RGB(rgb->red, rgb->green, rgb->blue);
   switch (std::get<SystemColor>(color)) {
@@ -60,6 +63,7 @@ void ShowTabBodyBehind(HWND page) {
 }  // namespace
 
 std::unique_ptr<DialogWindow> CreateDialogWindow(WindowHost& host) {
+  FilterPageKeys();
   return std::make_unique<Win32DialogWindow>(host);
 }
 
@@ -136,6 +140,7 @@ INT_PTR CALLBACK Win32DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM w
 
 void Win32DialogWindow::InitDialog(HWND hwnd) {
   hwnd_ = hwnd;
+  SetPropW(hwnd, kWindowProperty, this);
   controls_.clear();
   for (const ControlTemplate& c : template_.controls) {
     HWND item = Item(c.id);
@@ -197,6 +202,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
       return TRUE;
     }
     case WM_NCDESTROY:
+      RemovePropW(hwnd_, kWindowProperty);
       hwnd_ = nullptr;
       toolTip_ = nullptr;
       controls_.clear();
@@ -205,6 +211,18 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     default:
       return FALSE;
   }
+}
+
+bool Win32DialogWindow::PressPageKey(HWND focus, DialogKey key) {
+  // Up from the control to its dialog, which may be a page, but never past a top-level window:
+  // a message box's keys are not its owner's.
+  for (HWND w = focus; w != nullptr; w = GetAncestor(w, GA_PARENT)) {
+    if (auto* window = static_cast<Win32DialogWindow*>(GetPropW(w, kWindowProperty))) {
+      return window->host_.PressKey(key);
+    }
+    if ((GetWindowLongW(w, GWL_STYLE) & WS_CHILD) == 0) break;
+  }
+  return false;
 }
 
 Win32Control* Win32DialogWindow::ControlOf(int id) const {

@@ -16,6 +16,10 @@
 
 namespace lunda {
 
+// Catches the page keys of the thread's dialogs before the dialog manager turns Ctrl+Tab into
+// Tab (win32_page_keys.cpp); once is enough.
+void FilterPageKeys();
+
 class Win32DialogWindow final : public DialogWindow {
  public:
   explicit Win32DialogWindow(WindowHost& host) : host_(host) {}
@@ -50,6 +54,9 @@ class Win32DialogWindow final : public DialogWindow {
   [[nodiscard]] static Win32DialogWindow& Of(DialogWindow& window) {
     return static_cast<Win32DialogWindow&>(window);
   }
+  // Reports a page key to the dialog whose control has the focus; false when no dialog of the
+  // program took it.
+  static bool PressPageKey(HWND focus, DialogKey key);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
