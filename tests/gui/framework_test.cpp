@@ -37,8 +37,8 @@ class TestDialog : public CDialog {
   int radio = 0;
   int combo = 0;
   std::vector<int> commands;
-  bool refuseClose = false;
   int initialisations = 0;
+  bool exchangeMissing = false;  // also exchange a control the template lacks
 
  protected:
   bool OnInitDialog() override {
@@ -50,13 +50,11 @@ class TestDialog : public CDialog {
     DDX_Text(dx, dlg::kText, text);
     DDX_Radio(dx, dlg::kFirstRadio, radio);
     DDX_CBIndex(dx, dlg::kCombo, combo);
+    if (exchangeMissing) DDX_Text(dx, 4242, text);
   }
   void OnCommand(int id) override {
     commands.push_back(id);
     CDialog::OnCommand(id);
-  }
-  void OnClose() override {
-    if (!refuseClose) CDialog::OnClose();
   }
 };
 
@@ -106,7 +104,7 @@ TEST(NumberParseTest, ClassicFieldRules) {
   EXPECT_EQ(FormatString("between %1 and %2%3 %", {"0", "63"}), "between 0 and 63%3 %");
 }
 
-TEST(DialogTest, TabSkipsControlsWithoutTabStopAndTheCloseBoxRunsCancel) {
+TEST(DialogTest, TabSkipsControlsWithoutTabStop) {
   // None of the radio buttons is checked: the system's dialog manager would stop at that one.
   const auto dialog = OpenDialog(-1);
   EXPECT_EQ(dialog->GetFocusId(), dlg::kNumber);
@@ -117,13 +115,6 @@ TEST(DialogTest, TabSkipsControlsWithoutTabStopAndTheCloseBoxRunsCancel) {
   }
   EXPECT_EQ(visited, (std::vector<int>{dlg::kSecond, dlg::kText, dlg::kList, dlg::kCombo,
                                        dlg::kOther, kIdOk, kIdCancel}));
-  // The close box runs Cancel unless the dialog refuses to close.
-  dialog->refuseClose = true;
-  test::CloseBox(*dialog);
-  EXPECT_TRUE(dialog->IsWindowVisible());
-  dialog->refuseClose = false;
-  test::CloseBox(*dialog);
-  EXPECT_EQ(dialog->commands, std::vector<int>{kIdCancel});
 }
 
 TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
@@ -131,8 +122,10 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
     int focusId;
     Key key;
     std::vector<int> commands;
+    bool okEnabled = true;
   } cases[] = {
       {dlg::kList, Key::kEnter, {kIdOk}},         // in a list: OK
+      {dlg::kList, Key::kEnter, {}, false},       // the default button disabled: nothing
       {dlg::kNumber, Key::kEnter, {kIdOk}},       // in an edit
       {dlg::kOther, Key::kEnter, {dlg::kOther}},  // on a button: that button
       {kIdCancel, Key::kEnter, {kIdCancel}},      // on Cancel
@@ -143,6 +136,7 @@ TEST(DialogTest, EnterAndEscRunTheClassicCommands) {
   for (const auto& c : cases) {
     const auto dialog = OpenDialog();
     dialog->GotoDlgCtrl(c.focusId);
+    dialog->EnableDlgItem(kIdOk, c.okEnabled);
     dialog->commands.clear();
     Press(c.key);
     EXPECT_EQ(dialog->commands, c.commands) << "focus " << c.focusId;
@@ -194,14 +188,26 @@ TEST(DataExchangeTest, RadioGroupAndComboIndexes) {
   }
 }
 
-// A dialog is made once however often Create is called, and afresh for each modal run; a call
+// A dialog is made once however often Create is called, and afresh for each modal run; one
+// without a parent is owned by the running modal dialog, which takes no input meanwhile. A call
 // about a control it does not have, or of another kind, does nothing and is reported.
-TEST(DialogTest, CreateOnceRunAfreshAndMissingControlsAreReported) {
+TEST(DialogTest, CreateOnceRunAfreshOwnedByTheRunningOneAndMissingControlsAreReported) {
   TestDialog dialog;
   EXPECT_TRUE(dialog.Create() && dialog.Create());
   EXPECT_EQ(dialog.initialisations, 1);
   test::ModalScript script;
-  script.Then([](CDialog& d) { d.EndDialog(7); }).Then([](CDialog& d) { d.EndDialog(8); });
+  script
+      .Then([](CDialog& d) {
+        TestDialog inner;
+        inner.DoModal();
+        d.EndDialog(7);
+      })
+      .Then([&dialog](CDialog& inner) {
+        test::Click(dialog, kIdCancel);
+        EXPECT_TRUE(dialog.commands.empty());
+        inner.EndDialog(1);
+      })
+      .Then([](CDialog& d) { d.EndDialog(8); });
   EXPECT_EQ(dialog.DoModal(), 7);
   EXPECT_EQ(dialog.DoModal(), 8);
   EXPECT_EQ(dialog.initialisations, 3);
@@ -213,8 +219,10 @@ TEST(DialogTest, CreateOnceRunAfreshAndMissingControlsAreReported) {
   dialog.SetDlgItemText(4242, "x");
   EXPECT_EQ(CListBox(dialog, dlg::kNumber).GetCount(), 0);
   EXPECT_EQ(dialog.GetDlgItemText(4242), "");
+  dialog.exchangeMissing = true;
+  dialog.UpdateData(false);
   SetControlErrorHandler(previous);
-  ASSERT_EQ(errors.size(), 3u);
+  ASSERT_EQ(errors.size(), 4u);
   EXPECT_EQ(errors[1], "control " + std::to_string(dlg::kNumber) + " of dialog " +
                            std::to_string(dlg::kTemplate) + " has no items");
 }
@@ -276,28 +284,45 @@ struct SheetRun {
   }
 };
 
-TEST(PropertySheetTest, PagesAreCreatedWhenFirstShownAndABadFieldKeepsItsPageInFront) {
+// A page is made the first time it is shown, read when it is left and shown again when it comes
+// back. The page keys go round the tabs from wherever the focus is, as a click on a tab does,
+// and give the tabs the focus. A bad field keeps its page in front against a click, a key and OK,
+// and keeps the focus. F1 and Esc in a page are the sheet's.
+TEST(PropertySheetTest, PagesChangeByTabOrKeyUnlessAFieldIsBad) {
   test::MessageBoxRecorder boxes;
   SheetRun run;
   run.Run([&](CPropertySheet& sheet) {
     EXPECT_FALSE(run.b->IsCreated() || run.c->IsCreated());
-    EXPECT_EQ(run.log, (Log{"A show", "A set-active"}));
     EXPECT_EQ(run.a->GetFocusId(), page::kValue);
-    run.log.clear();
     test::ClickTab(sheet, 1);
-    test::ClickTab(sheet, 0);
-    EXPECT_EQ(run.log,
-              (Log{"A read", "B show", "B set-active", "B read", "A set-active", "A show"}));
-    EXPECT_FALSE(run.b->IsWindowVisible());
-    run.a->SetDlgItemText(page::kValue, "-3");
+    Press(Key::kControlShiftTab);
+    EXPECT_EQ(run.log, (Log{"A show", "A set-active", "A read", "B show", "B set-active", "B read",
+                            "A set-active", "A show"}));
+    EXPECT_FALSE(run.b->IsWindowVisible() || run.c->IsCreated());
+    std::vector<int> shown;
+    for (const Key key : {Key::kControlTab, Key::kControlPageDown, Key::kControlTab,
+                          Key::kControlShiftTab, Key::kControlPageUp, Key::kControlPageUp}) {
+      Press(key);
+      shown.push_back(sheet.GetActiveIndex());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 2, 1, 0}));
+    EXPECT_EQ(sheet.GetFocusId(), kIdSheetTabs);
+    test::Type(*run.a, page::kValue, "-3");
     test::ClickTab(sheet, 2);
-    EXPECT_EQ(sheet.GetActiveIndex(), 0);
-    EXPECT_FALSE(run.c->IsCreated());
-    EXPECT_EQ(boxes.boxes.size(), 1u);
     test::Click(sheet, kIdOk);
-    EXPECT_TRUE(sheet.IsWindowVisible());
+    Press(Key::kControlTab);
+    EXPECT_EQ(std::pair(sheet.GetActiveIndex(), sheet.Items(kIdSheetTabs).Selection()),
+              std::pair(0, 0));
+    EXPECT_EQ(run.a->GetFocusId(), page::kValue);
+    EXPECT_EQ(boxes.boxes.size(), 3u);
+    run.log.clear();
+    Press(Key::kF1);
+    sheet.EnableDlgItem(kIdHelp, false);
+    Press(Key::kF1);
+    Press(Key::kEscape);
+    EXPECT_FALSE(sheet.IsWindowVisible());
   });
-  EXPECT_EQ(std::count(run.log.begin(), run.log.end(), "A apply"), 0);
+  EXPECT_EQ(run.log, (Log{"A help", "A reset", "B reset", "C reset"}));
 }
 
 TEST(PropertySheetTest, OkAppliesEveryCreatedPageInTabOrderUnlessOneRefuses) {
@@ -319,8 +344,6 @@ TEST(PropertySheetTest, OkAppliesEveryCreatedPageInTabOrderUnlessOneRefuses) {
     if (refuse) {
       EXPECT_EQ(std::count(run.log.begin(), run.log.end(), "B apply"), 0);
       EXPECT_EQ(activeAfterOk, 0);  // the refusing page is brought to the front
-      // Cancel then resets every created page.
-      EXPECT_EQ(Log(run.log.end() - 3, run.log.end()), (Log{"A reset", "B reset", "C reset"}));
     } else {
       EXPECT_EQ(run.log, (Log{"C read", "A apply", "B apply", "C apply"}));
     }
@@ -352,35 +375,6 @@ TEST(PropertySheetTest, ApplyFollowsTheModifiedPagesAndHelpGoesToTheActivePage) 
     EXPECT_EQ(sheet.GetFocusId(), kIdOk);
     EXPECT_TRUE(sheet.IsWindowVisible());
   });
-}
-
-// The page keys go round the tabs from wherever the focus is, as a click on a tab would: a bad
-// field keeps its page in front. F1 and Esc in a page are the sheet's.
-TEST(PropertySheetTest, PageKeysGoRoundTheTabsAndAPageLeavesItsKeysToTheSheet) {
-  test::MessageBoxRecorder boxes;
-  SheetRun run;
-  run.Run([&](CPropertySheet& sheet) {
-    std::vector<int> shown;
-    for (const Key key : {Key::kControlTab, Key::kControlPageDown, Key::kControlTab,
-                          Key::kControlShiftTab, Key::kControlPageUp, Key::kControlPageUp}) {
-      Press(key);
-      shown.push_back(sheet.GetActiveIndex());
-    }
-    EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 2, 1, 0}));
-    EXPECT_EQ(sheet.GetFocusId(), kIdSheetTabs);
-    test::Type(*run.a, page::kValue, "-3");
-    Press(Key::kControlTab);
-    EXPECT_EQ(sheet.GetActiveIndex(), 0);
-    EXPECT_EQ(run.a->GetFocusId(), page::kValue);
-    EXPECT_EQ(boxes.boxes.size(), 1u);
-    run.log.clear();
-    Press(Key::kF1);
-    sheet.EnableDlgItem(kIdHelp, false);
-    Press(Key::kF1);
-    Press(Key::kEscape);
-    EXPECT_FALSE(sheet.IsWindowVisible());
-  });
-  EXPECT_EQ(run.log, (Log{"A help", "A reset", "B reset", "C reset"}));
 }
 
 }  // namespace

@@ -1,15 +1,27 @@
-// What only the Qt backend does itself: dialog units, mnemonics and tooltip wrapping.
+// What only the Qt backend does itself: dialog units, mnemonics, tooltip wrapping, the window
+// frames the templates ask for.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QToolTip>
+#include <functional>
+#include <thread>
 
+#include "device/simulated_controller.h"
 #include "gui/framework/dialog.h"
 #include "gui/framework/qt/qt_controls.h"
 #include "gui/framework/qt/qt_dialog_units.h"
 #include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_tool_tips.h"
 #include "gui/framework/tool_tips.h"
+#include "gui/ui/about_dlg.h"
+#include "gui/ui/main_dlg.h"
+#include "gui/write/date_dlg.h"
+#include "gui/write/write_dlg.h"
 #include "res/ids.h"
+#include "test_ids.h"
+#include "tests/device/fake_clock.h"
+#include "tests/device/fake_scheduler.h"
 
 namespace lunda {
 namespace {
@@ -27,6 +39,15 @@ TEST(QtBackendTest, DialogUnitsScaleByTheFont) {
             measured.ToPixels(UnitRect{178, 45, 50, 14}));
 }
 
+// As a classic edit does; Qt would show the end of a text too long for the field.
+TEST(QtBackendTest, AnEditShowsTheStartOfATextSetIntoIt) {
+  CDialog dialog(ids::test_dlg::kTemplate);
+  ASSERT_TRUE(dialog.Create());
+  dialog.SetDlgItemText(ids::test_dlg::kNumber, std::string(200, '7'));
+  const QtControl* edit = QtDialogWindow::Of(dialog.Window()).ControlOf(ids::test_dlg::kNumber);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(edit->Widget())->cursorPosition(), 0);
+}
+
 TEST(QtBackendTest, MnemonicsAreStripped) {
   const std::pair<const char*, const char*> cases[] = {
       {"plain", "plain"}, {"&Label", "Label"}, {"A && B", "A & B"}, {"end&", "end"}};
@@ -41,6 +62,42 @@ TEST(QtBackendTest, LongTipsWrapAt256Pixels) {
   EXPECT_GT(lines.size(), 1);
   for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kToolTipMaxWidth);
   EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
+}
+
+// No window can be resized or maximised; only the main window can be minimised, and the progress
+// dialog has no close button; an empty caption stays blank instead of the application's name.
+// What a window manager makes of these hints is its own business.
+TEST(QtBackendTest, WindowFramesOfferOnlyWhatTheTemplatesAsk) {
+  AlgorithmCatalogue catalogue;
+  catalogue.push_back(std::make_unique<CAlgorithm>());
+  FakeClock clock;
+  FakeScheduler scheduler;
+  SimulatedController port(clock);
+  CMainDlg main(catalogue, MainWindowCommands{}, nullptr);
+  CAboutDlg about;
+  CDateDlg date;
+  // No transmission behind it: the thread ends at once without telling the dialog.
+  CWriteDlg progress(*catalogue.front(), port, clock, scheduler, nullptr,
+                     [](std::function<void()>) { return std::thread([] {}); });
+  const struct {
+    CDialog& dialog;
+    bool closable;
+    bool minimisable;
+  } frames[] = {
+      {main, true, true}, {about, true, false}, {date, true, false}, {progress, false, false}};
+  for (const auto& frame : frames) {
+    ASSERT_TRUE(frame.dialog.Create());
+    const QWidget& window = *QtDialogWindow::Of(frame.dialog.Window()).Widget();
+    const Qt::WindowFlags flags = window.windowFlags();
+    // Without it Qt hands the window manager none of the hints below.
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), frame.closable)
+        << frame.dialog.TemplateId();
+    EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), frame.minimisable);
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowTitle().isEmpty());
+  }
 }
 
 }  // namespace

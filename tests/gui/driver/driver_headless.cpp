@@ -1,6 +1,4 @@
 // The GUI driver on the headless backend: the user its input functions play.
-#include <algorithm>
-
 #include "gui/framework/headless/headless_user.h"
 #include "gui_driver.h"
 
@@ -23,11 +21,9 @@ std::shared_ptr<void> Poll(std::function<void()> tick) {
 }
 
 void Click(CDialog& dialog, int id) { headless::Click(dialog.Window(), id); }
-void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
-  headless::ClickRow(dialog.Window(), listId, row, withControl, false);
-}
-void DoubleClickRow(CDialog& dialog, int listId, int row) {
-  headless::ClickRow(dialog.Window(), listId, row, false, true);
+// Ctrl held changes nothing on a single-selection list.
+void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks) {
+  headless::ClickRow(dialog.Window(), listId, row, clicks == Clicks::kTwice);
 }
 void ClickArrow(CDialog& dialog, int upDownId, int direction) {
   headless::ClickArrow(dialog.Window(), upDownId, direction);
@@ -44,7 +40,6 @@ void ChooseWindowMenuItem(CDialog& dialog, int command) {
   headless::ChooseWindowMenuItem(dialog.Window(), command);
 }
 
-bool ShowsTextStart(CDialog& dialog, int id) { return ControlOf(dialog, id)->showsStart; }
 bool IsDroppedDown(CDialog& dialog, int id) {
   const HeadlessControl* combo = ControlOf(dialog, id);
   return combo && combo->droppedDown;
@@ -54,17 +49,10 @@ std::string SelectedText(CDialog& dialog, int id) {
   return edit && edit->selectedAll ? edit->Text() : std::string();
 }
 std::string ToolTip(CDialog& dialog, int id) { return ControlOf(dialog, id)->toolTip; }
-// A multi-line edit with a vertical scroll bar, holding more lines than its height shows at the
-// dialog font's 8 units a line, and never wider than itself.
-// A bar where the template asks for one and the lines (a list's rows) do not fit, a line being 8
-// dialog units high.
+// Nothing is laid out: the template asks for a vertical scroll bar and none sideways.
 bool CanScrollVertically(CDialog& dialog, int id) {
-  const HeadlessControl* control = ControlOf(dialog, id);
-  const ControlStyles& styles = control->Template().styles;
-  const std::string text = control->Text();
-  const auto lines = styles.multiLine ? std::count(text.begin(), text.end(), '\n') + 1
-                                      : control->Count();
-  return styles.vScroll && !styles.autoHScroll && lines > control->Template().rect.height / 8;
+  const ControlStyles& styles = ControlOf(dialog, id)->Template().styles;
+  return styles.vScroll && !styles.autoHScroll;
 }
 
 }  // namespace lunda::test

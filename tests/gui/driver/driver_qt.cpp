@@ -80,19 +80,22 @@ bool IsActive(const CDialog& dialog) {
 }
 
 void Click(CDialog& dialog, int id) {
-  QTest::mouseClick(PointerTarget(dialog, id), Qt::LeftButton);
+  QWidget* target = PointerTarget(dialog, id);
+  // A window-modal dialog blocks the windows that own it, as the window system would.
+  const QWidget* modal = QApplication::activeModalWidget();
+  for (const QWidget* owner = modal ? modal->parentWidget() : nullptr; owner;
+       owner = owner->parentWidget()) {
+    if (owner->window() == target->window()) return;
+  }
+  QTest::mouseClick(target, Qt::LeftButton);
 }
 
-void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
-  QTest::mouseClick(ListOf(dialog, listId).viewport(), Qt::LeftButton,
-                    withControl ? Qt::ControlModifier : Qt::NoModifier,
-                    RowCenter(dialog, listId, row));
-}
-
-void DoubleClickRow(CDialog& dialog, int listId, int row) {
-  ClickRow(dialog, listId, row);
-  QTest::mouseDClick(ListOf(dialog, listId).viewport(), Qt::LeftButton, {},
-                     RowCenter(dialog, listId, row));
+void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks) {
+  QWidget* rows = ListOf(dialog, listId).viewport();
+  const QPoint at = RowCenter(dialog, listId, row);
+  const bool control = clicks == Clicks::kWithControl;
+  QTest::mouseClick(rows, Qt::LeftButton, control ? Qt::ControlModifier : Qt::NoModifier, at);
+  if (clicks == Clicks::kTwice) QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
 }
 
 void ClickArrow(CDialog& dialog, int upDownId, int direction) {
@@ -150,11 +153,6 @@ void ChooseWindowMenuItem(CDialog& dialog, int command) {
   for (QAction* action : menu->actions()) {
     if (action->data().toInt() == command) action->trigger();
   }
-}
-
-bool ShowsTextStart(CDialog& dialog, int id) {
-  auto* line = qobject_cast<QLineEdit*>(ControlOf(dialog, id));
-  return line && line->cursorPosition() == 0;
 }
 
 bool IsDroppedDown(CDialog& dialog, int id) {

@@ -127,12 +127,9 @@ void Click(CDialog& dialog, int id) {
   ClickAt(item, Center(ClientRect(item)));
 }
 
-void ClickRow(CDialog& dialog, int listId, int row, bool withControl) {
-  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), false, withControl);
-}
-
-void DoubleClickRow(CDialog& dialog, int listId, int row) {
-  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), true);
+void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks) {
+  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), clicks == Clicks::kTwice,
+          clicks == Clicks::kWithControl);
 }
 
 void ClickArrow(CDialog& dialog, int upDownId, int direction) {
@@ -193,11 +190,6 @@ void ChooseWindowMenuItem(CDialog& dialog, int command) {
     return;
   SendMessageW(window, WM_SYSCOMMAND, item, 0);
   ProcessEvents();
-}
-
-bool ShowsTextStart(CDialog& dialog, int id) {
-  const LRESULT first = SendMessageW(ItemOf(dialog, id), EM_CHARFROMPOS, 0, MAKELPARAM(3, 3));
-  return LOWORD(first) == 0;
 }
 
 bool IsDroppedDown(CDialog& dialog, int id) {

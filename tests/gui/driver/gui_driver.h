@@ -9,8 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "algorithm/calendar_date.h"
-#include "gui/framework/date_picker.h"
 #include "gui/framework/dialog.h"
 
 namespace lunda::test {
@@ -32,9 +30,9 @@ enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace,
 
 // A left click in the middle of the control: presses a button, focuses an edit or a list.
 void Click(CDialog& dialog, int id);
-// A click on the list box row, with Ctrl held when asked; a double click on it.
-void ClickRow(CDialog& dialog, int listId, int row, bool withControl = false);
-void DoubleClickRow(CDialog& dialog, int listId, int row);
+// A click on the list box row, with Ctrl held, or a double click on it.
+enum class Clicks { kOnce, kWithControl, kTwice };
+void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks = Clicks::kOnce);
 // A click on the up (+1) or down (-1) arrow of an up-down control.
 void ClickArrow(CDialog& dialog, int upDownId, int direction);
 // A click on a sheet's tab.
@@ -45,20 +43,10 @@ void Type(CDialog& dialog, int id, std::string_view text);
 void Press(Key key);
 // The window's close box.
 void CloseBox(CDialog& dialog);
-// Picks a date in the date picker. The dialogs read it only as they close, so the program's own
-// setting leaves what the user's typing would.
-inline void PickDate(CDialog& dialog, int id, const CalendarDate& date) {
-  CDateTimeCtrl(dialog, id).SetDate(date);
-}
 // Chooses the window menu's entry that sends command; nothing when the menu has none.
 void ChooseWindowMenuItem(CDialog& dialog, int command);
 
-// The text on a sheet's tab.
-[[nodiscard]] inline std::string TabText(CDialog& sheet, int index) {
-  return sheet.Items(kIdSheetTabs).ItemText(index);
-}
-// Whether an edit shows the start of its text; whether a combo box's list is dropped down.
-[[nodiscard]] bool ShowsTextStart(CDialog& dialog, int id);
+// Whether a combo box's list is dropped down.
 [[nodiscard]] bool IsDroppedDown(CDialog& dialog, int id);
 // The selected part of an edit's text.
 [[nodiscard]] std::string SelectedText(CDialog& dialog, int id);

@@ -51,7 +51,6 @@ void HeadlessControl::SetText(std::string_view text) {
   }
   text_ = text;
   selectedAll = false;
-  showsStart = true;
 }
 
 void HeadlessControl::Focus() { HeadlessWindow::MoveFocus(*this); }

@@ -109,7 +109,7 @@ void Click(DialogWindow& window, int id) {
   }
 }
 
-void ClickRow(DialogWindow& window, int listId, int row, bool, bool twice) {
+void ClickRow(DialogWindow& window, int listId, int row, bool twice) {
   HeadlessControl* list = Reachable(window, listId);
   if (list == nullptr) return;
   Click(window, listId);
@@ -136,7 +136,6 @@ void Type(DialogWindow& window, int id, std::string_view text) {
     return;
   }
   edit->SetText(text);
-  edit->showsStart = false;  // the caret stands after what was typed
 }
 
 void Press(Key key) {

@@ -19,7 +19,7 @@ enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace,
 // clang-format on
 
 void Click(DialogWindow& window, int id);
-void ClickRow(DialogWindow& window, int listId, int row, bool withControl, bool twice);
+void ClickRow(DialogWindow& window, int listId, int row, bool twice);
 void ClickArrow(DialogWindow& window, int upDownId, int direction);
 void ClickTab(DialogWindow& window, int tabsId, int index);
 // Clicks into the edit, selects its text and types over it.

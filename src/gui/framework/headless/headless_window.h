@@ -67,7 +67,6 @@ class HeadlessControl final : public Control,
   // What the user would see.
   std::string toolTip;
   bool selectedAll = false;  // an edit's whole text, as it is after Tab or a program's focus
-  bool showsStart = true;    // an edit shows the start of its text
   bool droppedDown = false;  // a combo box's list
 
  private:
