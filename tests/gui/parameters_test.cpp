@@ -80,8 +80,7 @@ int RunSheet(CAlgorithm& algorithm, const std::function<void(const Sheet&)>& dri
   return result;
 }
 
-// A typed text is read when the focus moves on: volts snap up to the next code, out of range
-// they go to the end. A refused text is prompted for, gets the focus back with its text selected
+// A typed text is read when the focus moves on: volts snap up to the next code. A refused text is prompted for, gets the focus back with its text selected
 // and leaves the held value in place. The sheet opens in the first field with its text selected,
 // and Tab selects the whole next one: typing replaces what is there.
 TEST(ParameterPagesTest, TypedFieldsAreReadOrRefused) {
@@ -95,7 +94,6 @@ TEST(ParameterPagesTest, TypedFieldsAreReadOrRefused) {
     int stored;
   } cases[] = {
       {0, kEdit1, "3.3", 0, "", "3.31", 169},
-      {0, kEdit1, "7", 0, "", "5", 255},
       {0, kEdit1, "2.49", 0, "", "2.49", 127},
       {0, kEdit1, "2,5", 0, "Please enter a number.", "2.49", 127},
       {0, kEdit1, "3.3", kAlternating, "", "3.31", 169},  // a radio click rereads the page
@@ -261,6 +259,7 @@ TEST(AppPropSheetTest, CaptionHelpApplyAndTheWaysOut) {
     EXPECT_EQ(algorithm->current.startDelay, 5);
     s.Type(3, kValue, "9");
     test::CloseBox(s.sheet);
+    EXPECT_FALSE(s.sheet.IsWindowVisible());
   };
   const int result =
       RunSheet(*algorithm, drive, [&topics](std::uint32_t context) { topics.push_back(context); });

@@ -4,24 +4,15 @@
 
 #include <QLineEdit>
 #include <QToolTip>
-#include <functional>
-#include <thread>
 
-#include "device/simulated_controller.h"
 #include "gui/framework/dialog.h"
 #include "gui/framework/qt/qt_controls.h"
 #include "gui/framework/qt/qt_dialog_units.h"
 #include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_tool_tips.h"
 #include "gui/framework/tool_tips.h"
-#include "gui/ui/about_dlg.h"
-#include "gui/ui/main_dlg.h"
-#include "gui/write/date_dlg.h"
-#include "gui/write/write_dlg.h"
 #include "res/ids.h"
 #include "test_ids.h"
-#include "tests/device/fake_clock.h"
-#include "tests/device/fake_scheduler.h"
 
 namespace lunda {
 namespace {
@@ -68,31 +59,22 @@ TEST(QtBackendTest, LongTipsWrapAt256Pixels) {
 // dialog has no close button; an empty caption stays blank instead of the application's name.
 // What a window manager makes of these hints is its own business.
 TEST(QtBackendTest, WindowFramesOfferOnlyWhatTheTemplatesAsk) {
-  AlgorithmCatalogue catalogue;
-  catalogue.push_back(std::make_unique<CAlgorithm>());
-  FakeClock clock;
-  FakeScheduler scheduler;
-  SimulatedController port(clock);
-  CMainDlg main(catalogue, MainWindowCommands{}, nullptr);
-  CAboutDlg about;
-  CDateDlg date;
-  // No transmission behind it: the thread ends at once without telling the dialog.
-  CWriteDlg progress(*catalogue.front(), port, clock, scheduler, nullptr,
-                     [](std::function<void()>) { return std::thread([] {}); });
   const struct {
-    CDialog& dialog;
+    int templateId;
     bool closable;
     bool minimisable;
-  } frames[] = {
-      {main, true, true}, {about, true, false}, {date, true, false}, {progress, false, false}};
+  } frames[] = {{ids::main_dlg::kTemplate, true, true},
+                {ids::about_dlg::kTemplate, true, false},
+                {ids::date_dlg::kTemplate, true, false},
+                {ids::write_dlg::kTemplate, false, false}};
   for (const auto& frame : frames) {
-    ASSERT_TRUE(frame.dialog.Create());
-    const QWidget& window = *QtDialogWindow::Of(frame.dialog.Window()).Widget();
+    CDialog dialog(frame.templateId);
+    ASSERT_TRUE(dialog.Create());
+    const QWidget& window = *QtDialogWindow::Of(dialog.Window()).Widget();
     const Qt::WindowFlags flags = window.windowFlags();
     // Without it Qt hands the window manager none of the hints below.
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), frame.closable)
-        << frame.dialog.TemplateId();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << frame.templateId;
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), frame.closable);
     EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), frame.minimisable);
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());

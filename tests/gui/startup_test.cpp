@@ -109,7 +109,6 @@ TEST(StartUpTest, EachStepEndsTheRunOnItsOwnFailure) {
   } cases[] = {
       {{"/i"}, Data::kNone, {"install"}, ""},
       {{"/U"}, Data::kNone, {"remove"}, ""},
-      {{"--port=lpt1"}, Data::kExamples, {}, "--port: «lpt1»"},
       {{"--vcd="}, Data::kExamples, {}, "--vcd="},
       {{"--data="}, Data::kExamples, {}, "--data="},
       {{"--data", "/srv"}, Data::kExamples, {}, "«--data»"},

@@ -16,9 +16,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
 }
 bool ShowActive(CDialog& dialog) { return headless::ShowActive(dialog.Window()); }
 bool IsActive(const CDialog& dialog) { return headless::IsActive(dialog.Window()); }
-std::shared_ptr<void> Poll(std::function<void()> tick) {
-  return HeadlessWindow::AddPoller(std::move(tick));
-}
 
 void Click(CDialog& dialog, int id) { headless::Click(dialog.Window(), id); }
 // Ctrl held changes nothing on a single-selection list.

@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <utility>
@@ -45,20 +44,6 @@ QPoint RowCenter(const CDialog& dialog, int listId, int row) {
 }
 
 }  // namespace
-
-std::shared_ptr<void> Poll(std::function<void()> tick) {
-  // Re-armed before the tick runs: a running timer does not fire again inside a modal loop that
-  // its own tick opened, a freshly started one does.
-  auto timer = std::make_shared<QTimer>();
-  timer->setSingleShot(true);
-  timer->setInterval(2);
-  QObject::connect(timer.get(), &QTimer::timeout, [self = timer.get(), tick = std::move(tick)] {
-    self->start();
-    tick();
-  });
-  timer->start();
-  return timer;
-}
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
   return QTest::qWaitFor(condition, timeoutMs);

@@ -2,7 +2,6 @@
 // they post delivered as the running dialog's message loop would.
 
 #include <chrono>
-#include <map>
 #include <utility>
 
 #include "gui/framework/win32/win32_dialog_window.h"
@@ -77,27 +76,7 @@ RECT RowRect(const CDialog& dialog, int listId, int row) {
   return rect;
 }
 
-std::map<UINT_PTR, std::function<void()>>& Ticks() {
-  static std::map<UINT_PTR, std::function<void()>> ticks;
-  return ticks;
-}
-
-void CALLBACK OnPollTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  const auto it = Ticks().find(id);
-  if (it != Ticks().end()) it->second();
-}
-
 }  // namespace
-
-std::shared_ptr<void> Poll(std::function<void()> tick) {
-  // A thread timer: its ticks are dispatched by whatever loop runs, nested modal loops included.
-  const UINT_PTR timer = SetTimer(nullptr, 0, 2, OnPollTimer);
-  Ticks()[timer] = std::move(tick);
-  return std::shared_ptr<void>(nullptr, [timer](void*) {
-    KillTimer(nullptr, timer);
-    Ticks().erase(timer);
-  });
-}
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

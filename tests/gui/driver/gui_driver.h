@@ -19,10 +19,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 bool ShowActive(CDialog& dialog);
 [[nodiscard]] bool IsActive(const CDialog& dialog);
 
-// Calls tick every few milliseconds from whatever message loop runs, nested modal loops
-// included, until the returned handle is released.
-[[nodiscard]] std::shared_ptr<void> Poll(std::function<void()> tick);
-
 // clang-format off
 enum class Key { kTab, kEnter, kEscape, kUp, kDown, kEnd, kF1, kControlSpace,
                  kControlTab, kControlShiftTab, kControlPageDown, kControlPageUp };

@@ -6,21 +6,19 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "gui/framework/dialog.h"
 #include "gui_driver.h"
+#include "test_ids.h"
 
 namespace lunda::test {
 
 class ModalScript {
  public:
   using Step = std::function<void(CDialog&)>;
-
-  ModalScript() : poller_(Poll([this] { Tick(); })) {}
 
   ModalScript& Then(Step step) {
     steps_.push_back(std::move(step));
@@ -46,9 +44,29 @@ class ModalScript {
     step(*dialog);
   }
 
+  // A hidden window's timer: every backend's message loops run it, nested modal loops included.
+  // A script is made before the modal runs it plays, so no dialog owns the window.
+  class Ticker final : public CDialog {
+   public:
+    explicit Ticker(std::function<void()> tick)
+        : CDialog(ids::test_page::kTemplate), tick_(std::move(tick)) {
+      static_cast<void>(Create());
+      SetTimer(1, 2);
+    }
+
+   private:
+    bool OnInitDialog() override { return false; }  // no focus taken
+    void OnTimer(int) override {
+      SetTimer(1, 2);  // afresh, so that it also fires in a modal loop that its tick opens
+      tick_();
+    }
+
+    std::function<void()> tick_;
+  };
+
   std::deque<Step> steps_;
   std::set<int> met_;  // the modal runs met
-  std::shared_ptr<void> poller_;
+  Ticker ticker_{[this] { Tick(); }};
 };
 
 }  // namespace lunda::test

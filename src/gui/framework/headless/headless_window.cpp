@@ -20,11 +20,6 @@ bool IsAlive(const HeadlessWindow* window) {
          window->Exists();
 }
 
-std::vector<std::shared_ptr<std::function<void()>>>& Pollers() {
-  static std::vector<std::shared_ptr<std::function<void()>>> pollers;
-  return pollers;
-}
-
 // Long enough for any test's transmission, short enough that a modal run nothing ends fails.
 constexpr auto kGiveUp = std::chrono::seconds(60);
 
@@ -175,8 +170,6 @@ std::vector<HeadlessControl*> HeadlessWindow::TabStops() {
 }
 
 bool HeadlessWindow::Pump() {
-  const std::vector<std::shared_ptr<std::function<void()>>> pollers = Pollers();
-  for (const auto& poller : pollers) (*poller)();
   bool timers = false;
   for (HeadlessWindow* window : std::vector<HeadlessWindow*>(Windows())) {
     if (!IsAlive(window)) continue;
@@ -196,13 +189,7 @@ bool HeadlessWindow::Pump() {
   }
   // A round that would only spin leaves other threads (a transmission) their time.
   std::this_thread::sleep_for(std::chrono::microseconds(200));
-  return !pollers.empty() || timers;
-}
-
-std::shared_ptr<void> HeadlessWindow::AddPoller(std::function<void()> tick) {
-  auto poller = std::make_shared<std::function<void()>>(std::move(tick));
-  Pollers().push_back(poller);
-  return std::shared_ptr<void>(poller.get(), [poller](void*) { std::erase(Pollers(), poller); });
+  return timers;
 }
 
 }  // namespace lunda

@@ -1,6 +1,6 @@
 // The headless backend's windows and controls: everything held in memory, the focus and the
 // active window kept for the whole process, and an event loop of its own that runs the windows'
-// timers and the test's pollers. For tests only: headless_user.h plays the user.
+// timers. For tests only: headless_user.h plays the user.
 #pragma once
 
 #include <chrono>
@@ -132,11 +132,9 @@ class HeadlessWindow final : public DialogWindow {
   // Gives control the focus, reporting the entry while its window is shown.
   static void MoveFocus(HeadlessControl& control);
 
-  // One round of the event loop: the pollers, then the timers that are due. False when neither
-  // exists, so that nothing could ever end a modal run.
+  // One round of the event loop: the timers that are due. False when there are none, so that
+  // nothing could ever end a modal run.
   static bool Pump();
-  // Runs tick on every round until the handle is released.
-  [[nodiscard]] static std::shared_ptr<void> AddPoller(std::function<void()> tick);
 
  private:
   struct Timer {
