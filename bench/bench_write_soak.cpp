@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/gui/write/write_soak.h"
+#include "bench/write_soak.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // The GUI scenarios' main: the backend's application around GoogleTest; no message box may wait
-// for a click, and a call about a control the dialog lacks fails the test that made it.
+// for a click, and a box nobody expected, or a call about a control the dialog lacks, fails the
+// test that brought it.
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 #include "gui/framework/application.h"
 #include "gui/framework/control_errors.h"
@@ -11,15 +10,12 @@
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   return lunda::RunGuiApplication(argc, argv, [](const lunda::ProcessCommandLine&) {
-    // A box that a test did not expect fails the run instead of waiting for a click.
-    int unexpectedBoxes = 0;
-    lunda::SetMessageBoxHandler([&unexpectedBoxes](const lunda::MessageBoxRequest& request) {
-      std::fprintf(stderr, "unexpected message box: %s\n", request.text.c_str());
-      ++unexpectedBoxes;
+    // A box that a test did not expect fails that test instead of waiting for a click.
+    lunda::SetMessageBoxHandler([](const lunda::MessageBoxRequest& request) {
+      ADD_FAILURE() << "unexpected message box: " << request.text;
       return 1;
     });
     lunda::SetControlErrorHandler([](std::string_view error) { ADD_FAILURE() << error; });
-    const int failed = RUN_ALL_TESTS();
-    return failed != 0 || unexpectedBoxes != 0 ? 1 : 0;
+    return RUN_ALL_TESTS() != 0 ? 1 : 0;
   });
 }

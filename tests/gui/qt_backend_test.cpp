@@ -2,7 +2,9 @@
 // frames the templates ask for.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolTip>
 
 #include "gui/framework/dialog.h"
@@ -11,6 +13,7 @@
 #include "gui/framework/qt/qt_dialog_window.h"
 #include "gui/framework/qt/qt_tool_tips.h"
 #include "gui/framework/tool_tips.h"
+#include "gui_driver.h"
 #include "res/ids.h"
 #include "test_ids.h"
 
@@ -37,6 +40,14 @@ TEST(QtBackendTest, AnEditShowsTheStartOfATextSetIntoIt) {
   dialog.SetDlgItemText(ids::test_dlg::kNumber, std::string(200, '7'));
   const QtControl* edit = QtDialogWindow::Of(dialog.Window()).ControlOf(ids::test_dlg::kNumber);
   EXPECT_EQ(qobject_cast<QLineEdit*>(edit->Widget())->cursorPosition(), 0);
+}
+
+// The keypad's Enter is Enter: here on the About box's OK button, which closes it.
+TEST(QtBackendTest, TheKeypadsEnterIsEnter) {
+  CDialog about(ids::about_dlg::kTemplate);
+  ASSERT_TRUE(about.Create() && test::ShowActive(about));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FALSE(about.IsWindowVisible());
 }
 
 TEST(QtBackendTest, MnemonicsAreStripped) {

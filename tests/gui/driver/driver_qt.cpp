@@ -34,15 +34,6 @@ QWidget* PointerTarget(const CDialog& dialog, int id) {
   return control ? control->PointerTarget() : nullptr;
 }
 
-QListWidget& ListOf(const CDialog& dialog, int id) {
-  return *qobject_cast<QListWidget*>(ControlOf(dialog, id));
-}
-
-QPoint RowCenter(const CDialog& dialog, int listId, int row) {
-  QListWidget& list = ListOf(dialog, listId);
-  return list.visualItemRect(list.item(row)).center();
-}
-
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -76,11 +67,12 @@ void Click(CDialog& dialog, int id) {
 }
 
 void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks) {
-  QWidget* rows = ListOf(dialog, listId).viewport();
-  const QPoint at = RowCenter(dialog, listId, row);
+  auto& list = *qobject_cast<QListWidget*>(ControlOf(dialog, listId));
+  const QPoint at = list.visualItemRect(list.item(row)).center();
   const bool control = clicks == Clicks::kWithControl;
-  QTest::mouseClick(rows, Qt::LeftButton, control ? Qt::ControlModifier : Qt::NoModifier, at);
-  if (clicks == Clicks::kTwice) QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, control ? Qt::ControlModifier : Qt::NoModifier,
+                    at);
+  if (clicks == Clicks::kTwice) QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
 
 void ClickArrow(CDialog& dialog, int upDownId, int direction) {

@@ -69,13 +69,6 @@ RECT ClientRect(HWND window) {
   return rect;
 }
 
-RECT RowRect(const CDialog& dialog, int listId, int row) {
-  RECT rect{};
-  SendMessageW(ItemOf(dialog, listId), LB_GETITEMRECT, static_cast<WPARAM>(row),
-               reinterpret_cast<LPARAM>(&rect));
-  return rect;
-}
-
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -107,8 +100,10 @@ void Click(CDialog& dialog, int id) {
 }
 
 void ClickRow(CDialog& dialog, int listId, int row, Clicks clicks) {
-  ClickAt(ItemOf(dialog, listId), Center(RowRect(dialog, listId, row)), clicks == Clicks::kTwice,
-          clicks == Clicks::kWithControl);
+  HWND list = ItemOf(dialog, listId);
+  RECT rect{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+  ClickAt(list, Center(rect), clicks == Clicks::kTwice, clicks == Clicks::kWithControl);
 }
 
 void ClickArrow(CDialog& dialog, int upDownId, int direction) {

@@ -1,6 +1,6 @@
 // Writes in a row through the real progress dialog, each with a date of its own, received by the
 // simulated controller on the fake clock; and the process's threads, descriptors and memory, to
-// see that nothing piles up. Shared by the soak test and the soak benchmark.
+// see that nothing piles up. For the soak benchmark.
 #pragma once
 
 #include <filesystem>
