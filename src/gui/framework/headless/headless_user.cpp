@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <optional>
 
 namespace lunda::headless {
@@ -57,25 +58,14 @@ void Arrow(HeadlessControl& focus, int direction) {
   }
 }
 
-// The keys a toolkit reports to the dialog; nothing for the controls' own.
-std::optional<DialogKey> DialogKeyOf(Key key) {
-  switch (key) {
-    case Key::kEnter:
-      return DialogKey::kEnter;
-    case Key::kEscape:
-      return DialogKey::kEscape;
-    case Key::kF1:
-      return DialogKey::kF1;
-    case Key::kControlTab:
-    case Key::kControlPageDown:
-      return DialogKey::kNextPage;
-    case Key::kControlShiftTab:
-    case Key::kControlPageUp:
-      return DialogKey::kPreviousPage;
-    default:
-      return std::nullopt;
-  }
-}
+// The keys a toolkit reports to the dialog, by Key; nothing for the controls' own.
+constexpr std::optional<DialogKey> kDialogKeys[] = {std::nullopt,         DialogKey::kEnter,
+                                                    DialogKey::kEscape,   std::nullopt,
+                                                    std::nullopt,         std::nullopt,
+                                                    DialogKey::kF1,       std::nullopt,
+                                                    DialogKey::kNextPage, DialogKey::kPreviousPage,
+                                                    DialogKey::kNextPage, DialogKey::kPreviousPage};
+static_assert(std::size(kDialogKeys) == static_cast<std::size_t>(Key::kControlPageUp) + 1);
 
 }  // namespace
 
@@ -143,7 +133,7 @@ void Press(Key key) {
   if (active == nullptr || !active->TakesInput()) return;
   HeadlessControl* focus = HeadlessWindow::Focused();
   if (focus && &focus->Window().TopLevel() != active) focus = nullptr;
-  if (const std::optional<DialogKey> dialogKey = DialogKeyOf(key)) {
+  if (const std::optional<DialogKey> dialogKey = kDialogKeys[static_cast<int>(key)]) {
     (focus ? focus->Window().Host() : active->Host()).PressKey(*dialogKey);
     return;
   }
