@@ -1,5 +1,5 @@
-// What only the Qt backend does itself: dialog units, mnemonics, tooltip wrapping, the window
-// frames the templates ask for.
+// What only the Qt backend does itself: dialog units, mnemonics, tooltip wrapping. The window
+// frames it asks for are checked under a real window manager (window_frames_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -64,33 +64,6 @@ TEST(QtBackendTest, LongTipsWrapAt256Pixels) {
   EXPECT_GT(lines.size(), 1);
   for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kToolTipMaxWidth);
   EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
-}
-
-// No window can be resized or maximised; only the main window can be minimised, and the progress
-// dialog has no close button; an empty caption stays blank instead of the application's name.
-// What a window manager makes of these hints is its own business.
-TEST(QtBackendTest, WindowFramesOfferOnlyWhatTheTemplatesAsk) {
-  const struct {
-    int templateId;
-    bool closable;
-    bool minimisable;
-  } frames[] = {{ids::main_dlg::kTemplate, true, true},
-                {ids::about_dlg::kTemplate, true, false},
-                {ids::date_dlg::kTemplate, true, false},
-                {ids::write_dlg::kTemplate, false, false}};
-  for (const auto& frame : frames) {
-    CDialog dialog(frame.templateId);
-    ASSERT_TRUE(dialog.Create());
-    const QWidget& window = *QtDialogWindow::Of(dialog.Window()).Widget();
-    const Qt::WindowFlags flags = window.windowFlags();
-    // Without it Qt hands the window manager none of the hints below.
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << frame.templateId;
-    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), frame.closable);
-    EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), frame.minimisable);
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_FALSE(window.windowTitle().isEmpty());
-  }
 }
 
 }  // namespace
