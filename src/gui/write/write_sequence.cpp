@@ -88,7 +88,8 @@ void RunWriteSequence(const WriteEnvironment& environment, CAlgorithm& algorithm
   }
   // A USB adapter whose measured rate is off got nothing that moves a line.
   if (result == kTransmitRefused && fault) {
-    MessageBox(owner, FormatString(LoadString(ids::strings::kWriteRefused), {DescribeInRussian(*fault)}),
+    MessageBox(owner,
+               FormatString(LoadString(ids::strings::kWriteRefused), {DescribeInRussian(*fault)}),
                MessageIcon::kError);
   }
 }
